@@ -1,0 +1,13 @@
+#pragma once
+
+#include <sstream>
+
+namespace ostracore {
+
+// Output stream of UTF-8 code units; str() yields a UTF8String.
+using UTF8StringStream = std::ostringstream;
+
+// Input stream over a UTF8String, with the standard formatted input.
+using iUTF8StringStream = std::istringstream;
+
+}  // namespace ostracore

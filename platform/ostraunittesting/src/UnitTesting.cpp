@@ -1,0 +1,24 @@
+#include "ostraunittesting/UnitTesting.h"
+
+namespace ostraunittesting {
+
+TestFailure::TestFailure(const std::string& expression, const LocationInfo& location)
+    : std::runtime_error(expression),
+      expression_(expression),
+      function_(location.function != nullptr ? location.function : ""),
+      file_(location.file != nullptr ? location.file : ""),
+      line_(location.line) {}
+
+void ThrowTestFailure(const char* expression, LocationInfo location) {
+    throw TestFailure(expression != nullptr ? expression : "", location);
+}
+
+bool TestCaseBase::Accept(TestVisitor& visitor) {
+    return visitor.VisitTestCase(*this);
+}
+
+bool TestSuite::Accept(TestVisitor& visitor) {
+    return visitor.VisitSuite(*this);
+}
+
+}  // namespace ostraunittesting

@@ -1,0 +1,85 @@
+#include "kaurl/URI.h"
+
+#include <utility>
+
+#include "core/CreateIfValid.h"
+
+namespace kaurl {
+
+URI::URI() : valid(false) {}
+
+URI::URI(const UTF16String& text) : valid(false), uriString(text) {
+    Parse();
+}
+
+URI::URI(const URI& other) = default;
+
+URI::~URI() = default;
+
+URI& URI::operator=(const URI& other) {
+    URI copy(other);
+    swap(copy);
+    return *this;
+}
+
+void URI::swap(URI& other) noexcept {
+    std::swap(valid, other.valid);
+    uriString.swap(other.uriString);
+    parts.swap(other.parts);
+}
+
+bool URI::IsValid() const {
+    return valid;
+}
+
+UTF16String URI::GetURIString() const {
+    return uriString;
+}
+UTF16String URI::GetScheme() const {
+    return GetPart("scheme");
+}
+UTF16String URI::GetAuthority() const {
+    return GetPart("authority");
+}
+UTF16String URI::GetUserInfo() const {
+    return GetPart("userinfo");
+}
+UTF16String URI::GetHost() const {
+    return GetPart("host");
+}
+UTF16String URI::GetPort() const {
+    return GetPart("port");
+}
+UTF16String URI::GetPath() const {
+    return GetPart("path");
+}
+UTF16String URI::GetQuery() const {
+    return GetPart("query");
+}
+UTF16String URI::GetFragment() const {
+    return GetPart("fragment");
+}
+
+UTF16String URI::GetPart(const char* name) const {
+    const auto entry = parts.find(name);
+    return entry == parts.end() ? UTF16String() : entry->second;
+}
+
+void URI::SetPart(const char* name, const UTF16String& value) {
+    ErasePart(name);
+    parts.emplace(name, value);
+}
+
+void URI::ErasePart(const char* name) {
+    parts.erase(name);
+}
+
+bool Create(const UTF16String& text, URI& uri) {
+    return detail::CreateIfValid(text, uri);
+}
+
+bool IsValid(const UTF16String& text) {
+    return URI(text).IsValid();
+}
+
+}  // namespace kaurl

@@ -1,0 +1,71 @@
+#include "schemes/PercentCoding.h"
+
+#include <algorithm>
+#include <iomanip>
+#include <ios>
+
+#include "ostracore/StringStreams.h"
+#include "ostracore/Utility.h"
+
+namespace kaurl::detail {
+namespace {
+
+constexpr char kEscapeIntroducer = '%';
+
+// A window that holds no number ("%" at the end, "%%", "%G1", "%0x") decodes
+// to the "%" that introduced it. A bare percent
+// sign is then kept as the literal character its writer most likely meant
+// ("100%" stays "100%", "%%" gives "%"), and no NUL or other control byte can
+// appear in a local path from text that never asked for one.
+constexpr char kUnreadableEscapeByte = kEscapeIntroducer;
+
+bool IsUnreserved(unsigned char byte) {
+    return (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 'A' && byte <= 'Z') || byte == '-' || byte == '_' || byte == '.' || byte == '~';
+}
+
+}  // namespace
+
+UTF16String PercentEncode(const UTF16String& text) {
+    const ostracore::UTF8String bytes = ostracore::utility::UTF16to8(text);
+    ostracore::UTF8String encoded;
+    encoded.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (IsUnreserved(value)) {
+            encoded.push_back(byte);
+            continue;
+        }
+        ostracore::UTF8StringStream escape;
+        escape << kEscapeIntroducer << std::hex << std::uppercase << std::setfill('0')
+               << std::setw(2) << static_cast<int>(value);
+        encoded += escape.str();
+    }
+    return ostracore::utility::UTF8to16(encoded);
+}
+
+UTF16String PercentDecode(const UTF16String& text) {
+    const ostracore::UTF8String bytes = ostracore::utility::UTF16to8(text);
+    ostracore::UTF8String decoded;
+    decoded.reserve(bytes.size());
+    // One forward pass: a written byte is never examined again, so reading
+    // from the input and appending to a new string equals rewriting in place.
+    std::size_t position = 0;
+    while (position < bytes.size()) {
+        if (bytes[position] != kEscapeIntroducer) {
+            decoded.push_back(bytes[position]);
+            ++position;
+            continue;
+        }
+        const std::size_t windowSize = std::min<std::size_t>(2, bytes.size() - position - 1);
+        ostracore::iUTF8StringStream window(bytes.substr(position + 1, windowSize));
+        int value = 0;
+        window >> std::hex >> value;
+        decoded.push_back(window.fail() ? kUnreadableEscapeByte
+                                        : static_cast<char>(static_cast<unsigned>(value) & 0xFFu));
+        position += 1 + windowSize;
+    }
+    return ostracore::utility::UTF8to16(decoded);
+}
+
+}  // namespace kaurl::detail

@@ -1,0 +1,127 @@
+#include "kaurl/kamedia.h"
+
+#include "core/CreateIfValid.h"
+#include "ostracore/Utility.h"
+#include "schemes/PathText.h"
+#include "schemes/PercentCoding.h"
+
+namespace kaurl::kamedia {
+namespace {
+
+using ostracore::utility::AsciiToUTF16;
+
+const UTF16String kScheme = AsciiToUTF16("kamedia", 7);
+const UTF16String kSlash = AsciiToUTF16("/", 1);
+const UTF16String kBackslash = AsciiToUTF16("\\", 1);
+
+bool IsSeparator(char16_t unit) {
+    return unit == kSlash[0] || unit == kBackslash[0];
+}
+
+}  // namespace
+
+URL::URL() = default;
+
+URL::URL(const UTF16String& text) : URI(text) {
+    ParseSchemeParts();
+}
+
+URL::URL(const URI& other) : URI(other) {
+    ParseSchemeParts();
+}
+
+URL::URL(const URL& other) : URI(other) {
+    ParseSchemeParts();
+}
+
+URL::~URL() = default;
+
+URL& URL::operator=(const URL& other) {
+    URL copy(other);
+    swap(copy);
+    return *this;
+}
+
+bool URL::IsValid() const {
+    return URI::IsValid() && GetScheme() == kScheme && !GetPart("mountpoint").empty();
+}
+
+UTF16String URL::GetMountPoint() const {
+    return GetPart("mountpoint");
+}
+
+UTF16String URL::GetFileName() const {
+    return GetPart("filename");
+}
+
+UTF16String URL::GetFileExtension() const {
+    return GetPart("fileextension");
+}
+
+void URL::ParseSchemeParts() {
+    if (!valid) {
+        return;
+    }
+    if (GetScheme() != kScheme) {
+        valid = false;
+        return;
+    }
+    // Removing the authority makes this step idempotent: run again on its own
+    // result (copies, assignment) it keeps the mount point it finds.
+    const UTF16String authority = GetAuthority();
+    if (!authority.empty()) {
+        ErasePart("authority");
+        SetPart("mountpoint", authority);
+    }
+    UTF16String fileName;
+    UTF16String extension;
+    detail::SplitFileNameAndExtension(GetPath(), fileName, extension);
+    if (!fileName.empty()) {
+        SetPart("filename", fileName);
+    }
+    if (!extension.empty()) {
+        SetPart("fileextension", extension);
+    }
+}
+
+bool IsKAMediaURI(const URI& uri) {
+    return uri.GetScheme() == kScheme;
+}
+
+bool Create(const UTF16String& text, URL& url) {
+    UTF16String withSlashes(text);
+    detail::ReplaceAll(withSlashes, kBackslash, kSlash);
+    return detail::CreateIfValid(withSlashes, url);
+}
+
+bool CreateFromMountPointAndPath(const UTF16String& mountPoint, const UTF16String& path, URL& url) {
+    UTF16String::size_type start = 0;
+    while (start < path.size() && IsSeparator(path[start])) {
+        ++start;
+    }
+    UTF16String text = kScheme;
+    text += AsciiToUTF16("://", 3);
+    text += detail::PercentEncode(mountPoint);
+    text += kSlash;
+    text += detail::PercentEncode(path.substr(start));
+    return Create(text, url);
+}
+
+UTF16String SubstituteMountPointAndReturnPath(const URL& url, const UTF16String& mountPointPath) {
+    if (!url.IsValid()) {
+        return UTF16String();
+    }
+    UTF16String localPath;
+    if (!mountPointPath.empty()) {
+        const bool endsInSeparator = IsSeparator(mountPointPath.back());
+        localPath = detail::PercentDecode(
+            mountPointPath.substr(0, mountPointPath.size() - (endsInSeparator ? 1 : 0)));
+    }
+    // Decoding comes first, so an encoded "%2F" becomes a separator as well.
+    UTF16String belowMountPoint = detail::PercentDecode(url.GetPath());
+    detail::ReplaceAll(belowMountPoint, kSlash, kBackslash);
+    localPath += belowMountPoint;
+    return localPath;
+}
+
+}  // namespace kaurl::kamedia

@@ -1,0 +1,126 @@
+#include "kaurl/URI.h"
+
+#include <string>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Components {
+    // Components left out of a row are expected empty.
+    Components(std::u16string scheme = {}, std::u16string authority = {},
+               std::u16string userinfo = {}, std::u16string host = {}, std::u16string port = {},
+               std::u16string path = {}, std::u16string query = {}, std::u16string fragment = {})
+        : scheme(std::move(scheme)),
+          authority(std::move(authority)),
+          userinfo(std::move(userinfo)),
+          host(std::move(host)),
+          port(std::move(port)),
+          path(std::move(path)),
+          query(std::move(query)),
+          fragment(std::move(fragment)) {}
+    std::u16string scheme, authority, userinfo, host, port, path, query, fragment;
+};
+
+struct Case {
+    std::u16string text;
+    bool valid;
+    Components expected;
+};
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.text.size() << " code units";
+}
+
+Components Read(const kaurl::URI& uri) {
+    return {uri.GetScheme(), uri.GetAuthority(), uri.GetUserInfo(), uri.GetHost(),
+            uri.GetPort(),   uri.GetPath(),      uri.GetQuery(),    uri.GetFragment()};
+}
+
+// Each row: text, validity, then scheme, authority, userinfo, host, port,
+// path, query, fragment.
+const Case kCases[] = {
+    {u"", false, {}},
+    {u"http://joe@MyHost:8080/a/b?x=1#top",
+     true,
+     {u"http", u"joe@MyHost:8080", u"joe", u"myhost", u"8080", u"/a/b", u"x=1", u"top"}},
+    {u"http://joe:secret@h:1/",
+     true,
+     {u"http", u"joe:secret@h:1", u"joe:secret", u"h", u"1", u"/"}},
+    {u"HTTP://Host", true, {u"http", u"Host", u"", u"host"}},
+    {u"mailto:someone", true, {u"mailto", u"", u"", u"", u"", u"someone"}},
+    {u"urn:isbn:123", true, {u"urn", u"", u"", u"", u"", u"isbn:123"}},
+    {u"//server/share", false, {u"", u"server", u"", u"server", u"", u"/share"}},
+    {u"/local/file", false, {u"", u"", u"", u"", u"", u"/local/file"}},
+    {u"relative/path", false, {u"", u"", u"", u"", u"", u"relative/path"}},
+    {u"c:\\dir\\file", true, {u"c", u"", u"", u"", u"", u"\\dir\\file"}},
+    {u":abc", false, {u"", u"", u"", u"", u"", u":abc"}},
+    {u"a:", true, {u"a"}},
+    {u"s://@h", true, {u"s", u"@h", u"", u"h"}},
+    {u"s://h:", true, {u"s", u"h:", u"", u"h", u""}},
+    {u"s://u@v@h:1:2", true, {u"s", u"u@v@h:1:2", u"u", u"v@h", u"1:2"}},
+    {u"s://[::1]:80/", true, {u"s", u"[::1]:80", u"", u"[", u":1]:80", u"/"}},
+    {u"s:////x", true, {u"s", u"", u"", u"", u"", u"//x"}},
+    {u"s://h?q#f", true, {u"s", u"h", u"", u"h", u"", u"", u"q", u"f"}},
+    {u"s:p?#", true, {u"s", u"", u"", u"", u"", u"p"}},
+    {u"s:p#a?b#c", true, {u"s", u"", u"", u"", u"", u"p", u"", u"a?b#c"}},
+    {u"s:p?a%20b", true, {u"s", u"", u"", u"", u"", u"p", u"a%20b"}},
+    {u"s:/\u00e9?\u00e9#\u00e9",
+     true,
+     {u"s", u"", u"", u"", u"", u"/\u00e9", u"\u00e9", u"\u00e9"}},
+    {u"s:a\nb", true, {u"s", u"", u"", u"", u"", u"a\nb"}},
+    {std::u16string(u"s:a\0b#\0", 7),
+     true,
+     {u"s", u"", u"", u"", u"", std::u16string(u"a\0b", 3), u"", std::u16string(u"\0", 1)}},
+    // A lone surrogate and a pair are ordinary code units.
+    {u"s://\xD800\xDC00/\xDC00",
+     true,
+     {u"s", u"\xD800\xDC00", u"", u"\xD800\xDC00", u"", u"/\xDC00"}},
+    {u"S1+.-://H%41:x", true, {u"s1+.-", u"H%41:x", u"", u"h%41", u"x"}},
+};
+
+class Decomposition : public testing::TestWithParam<Case> {};
+
+TEST_P(Decomposition, YieldsComponentsAndValidity) {
+    const Case& c = GetParam();
+    const kaurl::URI uri(c.text);
+    EXPECT_EQ(uri.IsValid(), c.valid);
+    EXPECT_EQ(uri.GetURIString(), c.text);
+    const Components actual = Read(uri);
+    EXPECT_EQ(actual.scheme, c.expected.scheme);
+    EXPECT_EQ(actual.authority, c.expected.authority);
+    EXPECT_EQ(actual.userinfo, c.expected.userinfo);
+    EXPECT_EQ(actual.host, c.expected.host);
+    EXPECT_EQ(actual.port, c.expected.port);
+    EXPECT_EQ(actual.path, c.expected.path);
+    EXPECT_EQ(actual.query, c.expected.query);
+    EXPECT_EQ(actual.fragment, c.expected.fragment);
+    EXPECT_EQ(kaurl::IsValid(c.text), c.valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Decomposition, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return "Row" + std::to_string(info.index);
+                         });
+
+TEST(Decomposition, EveryCodeUnitLandsInOneComponent) {
+    // Rebuilding the text from the components gives it back whenever the
+    // delimiters are present, so nothing is dropped or duplicated.
+    const std::u16string text = u"Ab://u@h:9/p/q.r?k=v&w#frag?#x";
+    const kaurl::URI uri(text);
+    const std::u16string rebuilt = uri.GetURIString().substr(0, 2) + u"://" + uri.GetAuthority() +
+                                   uri.GetPath() + u"?" + uri.GetQuery() + u"#" + uri.GetFragment();
+    EXPECT_EQ(rebuilt, text);
+}
+
+TEST(Decomposition, LongTextsAreDecomposedWhole) {
+    const std::u16string longPath(1 << 20, u'a');
+    const kaurl::URI uri(u"s://h/" + longPath + u"?" + longPath + u"#" + longPath);
+    EXPECT_TRUE(uri.IsValid());
+    EXPECT_EQ(uri.GetPath().size(), longPath.size() + 1);
+    EXPECT_EQ(uri.GetQuery(), longPath);
+    EXPECT_EQ(uri.GetFragment(), longPath);
+}
+
+}  // namespace
