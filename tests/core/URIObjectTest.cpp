@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/SameState.h"
+
 namespace {
 
 using kaurl::URI;
+using kaurl::test_support::ExpectSameState;
 
 // Reaches the protected part operations.
 class PartTable : public URI {
@@ -17,19 +20,6 @@ public:
     using URI::GetPart;
     using URI::SetPart;
 };
-
-void ExpectSameState(const URI& actual, const URI& expected) {
-    EXPECT_EQ(actual.IsValid(), expected.IsValid());
-    EXPECT_EQ(actual.GetURIString(), expected.GetURIString());
-    EXPECT_EQ(actual.GetScheme(), expected.GetScheme());
-    EXPECT_EQ(actual.GetAuthority(), expected.GetAuthority());
-    EXPECT_EQ(actual.GetUserInfo(), expected.GetUserInfo());
-    EXPECT_EQ(actual.GetHost(), expected.GetHost());
-    EXPECT_EQ(actual.GetPort(), expected.GetPort());
-    EXPECT_EQ(actual.GetPath(), expected.GetPath());
-    EXPECT_EQ(actual.GetQuery(), expected.GetQuery());
-    EXPECT_EQ(actual.GetFragment(), expected.GetFragment());
-}
 
 TEST(URIObject, DefaultIsInvalidAndEmpty) {
     const URI uri;
