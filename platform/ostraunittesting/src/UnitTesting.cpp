@@ -1,5 +1,7 @@
 #include "ostraunittesting/UnitTesting.h"
 
+#include <utility>
+
 namespace ostraunittesting {
 
 TestFailure::TestFailure(const std::string& expression, const LocationInfo& location)
@@ -15,6 +17,11 @@ void ThrowTestFailure(const char* expression, LocationInfo location) {
 
 bool TestCaseBase::Accept(TestVisitor& visitor) {
     return visitor.VisitTestCase(*this);
+}
+
+void TestSuite::AddTest(Test* test) {
+    std::unique_ptr<Test> owned(test);
+    tests_.push_back(std::move(owned));
 }
 
 bool TestSuite::Accept(TestVisitor& visitor) {

@@ -19,7 +19,7 @@ class TestSuite;
 class Test {
 public:
     virtual ~Test() = default;
-    // Dispatches to the visitor; returns false to stop a traversal.
+    // Dispatches to the visitor and returns what the visitor returns.
     virtual bool Accept(TestVisitor& visitor) = 0;
 };
 
@@ -93,7 +93,8 @@ class TestSuite : public Test {
 public:
     explicit TestSuite(const std::string& name) : name_(name) {}
     bool Accept(TestVisitor& visitor) override;
-    void AddTest(Test* test) { tests_.emplace_back(test); }
+    // Takes `test` over at once, so it is freed even when storing it fails.
+    void AddTest(Test* test);
     const std::string& Name() const { return name_; }
     const std::vector<std::unique_ptr<Test>>& Tests() const { return tests_; }
 
