@@ -1,4 +1,3 @@
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,7 +14,6 @@ namespace {
 
 using kaurl::URI;
 using kaurl::unittests::CheckResult;
-using kaurl::unittests::Getter;
 using kaurl::unittests::MakeCheck;
 using kaurl::unittests::RunChecks;
 using kaurl::unittests::URICheck;
@@ -24,90 +22,43 @@ namespace kamedia = kaurl::kamedia;
 namespace http = kaurl::http;
 
 struct MismatchCase {
-    const char* name;
-    std::function<void(const TestContext&)> check;
+    URICheck check;
+    std::u16string text;
     std::string line;
 };
 
-// One wrong expectation per instance of CheckResult writes exactly its
-// failure line, naming the expected value (not the actual one) and the text of
-// the object that the getter ran on.
+// One wrong expectation per result type and class writes exactly its failure
+// line, naming the expected value (not the actual one) and the text of the
+// object that the getter ran on.
 TEST(CheckResult, MismatchWritesOneFailureLine) {
     const MismatchCase cases[] = {
-        {"string",
-         [](const TestContext& c) {
-             CheckResult<URI, kaurl::UTF16String>(&URI::GetScheme, URI(u"http://h.example/p"), c,
-                                                  "https", "kaurl::URI", "GetScheme");
-         },
+        {MakeCheck(&URI::GetScheme, "https", "kaurl::URI", "GetScheme"), u"http://h.example/p",
          "   Test failed! kaurl::URI::GetScheme did not match expected \"https\" for url: "
          "http://h.example/p\r\n"},
-        {"string differing only in case",
-         [](const TestContext& c) {
-             CheckResult<URI, kaurl::UTF16String>(&URI::GetScheme, URI(u"http://h.example/p"), c,
-                                                  "HTTP", "kaurl::URI", "GetScheme");
-         },
-         "   Test failed! kaurl::URI::GetScheme did not match expected \"HTTP\" for url: "
-         "http://h.example/p\r\n"},
-        {"empty string",
-         [](const TestContext& c) {
-             CheckResult<URI, kaurl::UTF16String>(&URI::GetQuery, URI(u"http://h.example/?q=1"), c,
-                                                  "", "kaurl::URI", "GetQuery");
-         },
+        {MakeCheck(&URI::GetQuery, "", "kaurl::URI", "GetQuery"), u"http://h.example/?q=1",
          "   Test failed! kaurl::URI::GetQuery did not match expected \"\" for url: "
          "http://h.example/?q=1\r\n"},
-        {"non-ASCII URI text",
-         [](const TestContext& c) {
-             CheckResult<URI, kaurl::UTF16String>(&URI::GetPath, URI(u"http://h.example/caf\u00e9"),
-                                                  c, "/cafe", "kaurl::URI", "GetPath");
-         },
+        {MakeCheck(&URI::GetPath, "/cafe", "kaurl::URI", "GetPath"), u"http://h.example/caf\u00e9",
          "   Test failed! kaurl::URI::GetPath did not match expected \"/cafe\" for url: "
          "http://h.example/caf\xc3\xa9\r\n"},
-        {"string on a media URL",
-         [](const TestContext& c) {
-             CheckResult<kamedia::URL, kaurl::UTF16String>(
-                 &kamedia::URL::GetMountPoint, kamedia::URL(u"kamedia://wendelgrid/a.mxf"), c,
-                 "grid", "kaurl::kamedia::URL", "GetMountPoint");
-         },
+        {MakeCheck(&kamedia::URL::GetMountPoint, "grid", "kaurl::kamedia::URL", "GetMountPoint"),
+         u"kamedia://wendelgrid/a.mxf",
          "   Test failed! kaurl::kamedia::URL::GetMountPoint did not match expected \"grid\" for "
          "url: kamedia://wendelgrid/a.mxf\r\n"},
-        {"bool",
-         [](const TestContext& c) {
-             CheckResult<URI, bool>(&URI::IsValid, URI(u"no/scheme"), c, true, "kaurl::URI",
-                                    "IsValid");
-         },
+        {MakeCheck(&URI::IsValid, true, "kaurl::URI", "IsValid"), u"no/scheme",
          "   Test failed! kaurl::URI::IsValid did not match expected \"true\" for url: "
          "no/scheme\r\n"},
-        {"int",
-         [](const TestContext& c) {
-             CheckResult<http::URL, int>(&http::URL::GetPortNumber, http::URL(u"http://h.example"),
-                                         c, 443, "kaurl::http::URL", "GetPortNumber");
-         },
-         "   Test failed! kaurl::http::URL::GetPortNumber did not match expected \"443\" for url: "
-         "http://h.example\r\n"},
-        {"negative int",
-         [](const TestContext& c) {
-             CheckResult<http::URL, int>(&http::URL::GetPortNumber, http::URL(u"http://h.example"),
-                                         c, -1, "kaurl::http::URL", "GetPortNumber");
-         },
-         "   Test failed! kaurl::http::URL::GetPortNumber did not match expected \"-1\" for url: "
-         "http://h.example\r\n"},
+        {MakeCheck(&http::URL::GetPortNumber, -443, "kaurl::http::URL", "GetPortNumber"),
+         u"https://h.example",
+         "   Test failed! kaurl::http::URL::GetPortNumber did not match expected \"-443\" for "
+         "url: https://h.example\r\n"},
     };
     for (const MismatchCase& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.line);
         std::ostringstream trace;
-        EXPECT_NO_THROW(c.check(TestContext(trace)));
+        EXPECT_NO_THROW(c.check(URI(c.text), TestContext(trace)));
         EXPECT_EQ(trace.str(), c.line);
     }
-}
-
-TEST(CheckResult, MatchWritesNothing) {
-    std::ostringstream trace;
-    const TestContext context(trace);
-    CheckResult<URI, kaurl::UTF16String>(&URI::GetFragment, URI(u"a:b"), context, "", "c", "m");
-    CheckResult<URI, bool>(&URI::IsValid, URI(u"no/scheme"), context, false, "c", "m");
-    CheckResult<http::URL, int>(&http::URL::GetPortNumber, http::URL(u"https://h"), context, 443,
-                                "c", "m");
-    EXPECT_EQ(trace.str(), "");
 }
 
 // A mismatch does not stop the checks after it, and a check of a scheme
