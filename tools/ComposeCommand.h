@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+namespace kaurl::tool {
+
+// kaurl compose media MOUNTPOINT PATH | kaurl compose synthetic IDENTIFIER:
+// prints the URI that the library builds from the parts.
+class ComposeCommand {
+public:
+    explicit ComposeCommand(CLI::App& parent);
+
+    bool Chosen() const { return command_->parsed(); }
+    // The exit status: 1 when an argument is not UTF-8 or the library refuses.
+    int Run() const;
+
+private:
+    int RunMedia() const;
+    int RunSynthetic() const;
+
+    CLI::App* command_;
+    CLI::App* media_;
+    CLI::App* synthetic_;
+    std::string mountPoint_;
+    std::string path_;
+    std::string identifier_;
+};
+
+}  // namespace kaurl::tool

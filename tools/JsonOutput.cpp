@@ -1,0 +1,21 @@
+#include "JsonOutput.h"
+
+#include <nlohmann/json.hpp>
+
+namespace kaurl::tool {
+
+void WriteJsonLine(std::ostream& out, const UriView& view) {
+    nlohmann::ordered_json object;
+    object["input"] = view.input;
+    object["class"] = NameOf(view.uriClass);
+    object["valid"] = view.valid;
+    for (const UriField& field : view.fields) {
+        object[field.key] = field.value;
+    }
+    if (view.portNumber) {
+        object["port_number"] = *view.portNumber;
+    }
+    out << object.dump() << '\n';
+}
+
+}  // namespace kaurl::tool

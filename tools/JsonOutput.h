@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+
+#include "UriViews.h"
+
+namespace kaurl::tool {
+
+// Writes the view as one JSON object on one line: "input", "class", "valid",
+// every field under its key (empty ones included) and, for HTTP URLs,
+// "port_number".
+void WriteJsonLine(std::ostream& out, const UriView& view);
+
+}  // namespace kaurl::tool

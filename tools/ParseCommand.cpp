@@ -1,0 +1,107 @@
+#include "ParseCommand.h"
+
+#include <cstdint>
+#include <iostream>
+
+#include "HumanOutput.h"
+#include "JsonOutput.h"
+#include "Utf8Input.h"
+
+namespace kaurl::tool {
+namespace {
+
+constexpr const char* kAutomaticClass = "auto";
+constexpr const char* kStandardInput = "-";
+
+// Refuses an unknown class without quoting it back.
+CLI::Validator ClassNameValidator() {
+    return CLI::Validator(
+        [](std::string& name) -> std::string {
+            if (name == kAutomaticClass || UriClassNamed(name)) {
+                return {};
+            }
+            return "unknown class; expected uri, kamedia, kasynthetic, file, http or auto";
+        },
+        "");
+}
+
+}  // namespace
+
+ParseCommand::ParseCommand(CLI::App& parent)
+    : command_(parent.add_subcommand("parse", "Show the components of URIs")) {
+    command_
+        ->add_option("--as", className_,
+                     "uri, kamedia, kasynthetic, file or http; auto: by the scheme, else uri")
+        ->type_name("CLASS")
+        ->check(ClassNameValidator())
+        ->capture_default_str();
+    command_->add_flag("--json", json_, "One JSON object per line instead of text blocks");
+    command_->add_flag("--check", check_, "Exit with status 1 when a URI is invalid for its class");
+    command_->add_option("URI", uris_,
+                         "URIs to parse; none, or -, reads one URI per line from standard input");
+    command_->footer(
+        "Errors name a URI by its position: argument N is the Nth URI given, line N the Nth\n"
+        "line read from standard input.\n\n"
+        "Examples:\n"
+        "  kaurl parse 'http://joe@MyHost:8080/a/b?x=1#top'\n"
+        "  kaurl parse --as kamedia 'kamedia://wendelgrid/media/stories/123/ABA00.mxf'\n"
+        "  kaurl parse --json --check < uris.txt");
+}
+
+int ParseCommand::Run() {
+    uriClass_ = UriClassNamed(className_);
+    if (uris_.empty()) {
+        ParseStandardInput();
+    }
+    std::uint64_t argumentNumber = 0;
+    for (const std::string& uri : uris_) {
+        ++argumentNumber;
+        if (uri == kStandardInput) {
+            ParseStandardInput();
+        } else {
+            ParseOne(uri, {InputPosition::Source::Argument, argumentNumber});
+        }
+    }
+    std::cout.flush();
+    return failed_ ? 1 : 0;
+}
+
+// Streams: one line is held at a time, and output goes through the buffer of
+// standard output rather than being flushed per line.
+void ParseCommand::ParseStandardInput() {
+    std::string line;
+    std::uint64_t lineNumber = 0;
+    while (std::getline(std::cin, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        ParseOne(line, {InputPosition::Source::Line, lineNumber});
+    }
+}
+
+void ParseCommand::ParseOne(const std::string& utf8, const InputPosition& position) {
+    const auto text = DecodeUtf8(utf8);
+    if (!text) {
+        ReportInputError("parse", position, "not valid UTF-8");
+        failed_ = true;
+        return;
+    }
+    const UriView view = uriClass_ ? DescribeAs(*uriClass_, *text) : DescribeWithSchemeClass(*text);
+    if (json_) {
+        WriteJsonLine(std::cout, view);
+    } else {
+        if (blockWritten_) {
+            std::cout << '\n';
+        }
+        WriteHumanBlock(std::cout, view);
+        blockWritten_ = true;
+    }
+    if (check_ && !view.valid) {
+        ReportInputError("parse", position,
+                         std::string("not a valid URI for the class ") + NameOf(view.uriClass));
+        failed_ = true;
+    }
+}
+
+}  // namespace kaurl::tool

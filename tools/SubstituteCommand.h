@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+namespace kaurl::tool {
+
+// kaurl substitute [--separator CHAR] MEDIA-URI MOUNT-PATH: prints the local
+// path of a media URI's file below the path at which its mount point is mounted.
+class SubstituteCommand {
+public:
+    explicit SubstituteCommand(CLI::App& parent);
+
+    bool Chosen() const { return command_->parsed(); }
+    // The exit status: 1 when an argument is not UTF-8 or the URI is not a
+    // valid media URI.
+    int Run() const;
+
+private:
+    CLI::App* command_;
+    std::string separator_;
+    std::string mediaUri_;
+    std::string mountPath_;
+};
+
+}  // namespace kaurl::tool

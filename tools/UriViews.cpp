@@ -1,0 +1,130 @@
+#include "UriViews.h"
+
+#include <array>
+#include <cstddef>
+#include <utility>
+
+#include "kaurl/file.h"
+#include "kaurl/http.h"
+#include "kaurl/kamedia.h"
+#include "kaurl/kasynthetic.h"
+#include "ostracore/Utility.h"
+
+namespace kaurl::tool {
+namespace {
+
+using ostracore::UTF16String;
+using ostracore::utility::UTF16to8;
+
+// In the order of the enumeration, so that a class indexes its own entry.
+constexpr std::array<std::pair<UriClass, const char*>, 5> kClassNames{{
+    {UriClass::Generic, "uri"},
+    {UriClass::Media, "kamedia"},
+    {UriClass::Synthetic, "kasynthetic"},
+    {UriClass::File, "file"},
+    {UriClass::Http, "http"},
+}};
+
+UriView GenericView(UriClass uriClass, const URI& uri) {
+    UriView view{UTF16to8(uri.GetURIString()), uriClass, uri.IsValid(), {}, std::nullopt};
+    view.fields = {
+        {"scheme", "scheme", UTF16to8(uri.GetScheme())},
+        {"authority", "authority", UTF16to8(uri.GetAuthority())},
+        {"userinfo", "userinfo", UTF16to8(uri.GetUserInfo())},
+        {"host", "host", UTF16to8(uri.GetHost())},
+        {"port", "port", UTF16to8(uri.GetPort())},
+        {"path", "path", UTF16to8(uri.GetPath())},
+        {"query", "query", UTF16to8(uri.GetQuery())},
+        {"fragment", "fragment", UTF16to8(uri.GetFragment())},
+    };
+    return view;
+}
+
+UriView MediaView(const kamedia::URL& url) {
+    UriView view = GenericView(UriClass::Media, url);
+    view.fields.push_back({"mount point", "mount_point", UTF16to8(url.GetMountPoint())});
+    view.fields.push_back({"file name", "file_name", UTF16to8(url.GetFileName())});
+    view.fields.push_back({"extension", "file_extension", UTF16to8(url.GetFileExtension())});
+    return view;
+}
+
+UriView SyntheticView(const kasynthetic::URL& url) {
+    UriView view = GenericView(UriClass::Synthetic, url);
+    view.fields.push_back(
+        {"importer id", "synthetic_importer_id", UTF16to8(url.GetSyntheticImporterID())});
+    return view;
+}
+
+UriView FileView(const file::URL& url) {
+    UriView view = GenericView(UriClass::File, url);
+    view.fields.push_back({"file name", "file_name", UTF16to8(url.GetFileName())});
+    view.fields.push_back({"extension", "file_extension", UTF16to8(url.GetFileExtension())});
+    return view;
+}
+
+UriView HttpView(const http::URL& url) {
+    UriView view = GenericView(UriClass::Http, url);
+    view.portNumber = url.GetPortNumber();
+    return view;
+}
+
+// Every scheme class's constructor from a URI object copies the decomposition
+// and adds its own parts, exactly as its constructor from the text would, so
+// the text is decomposed only once.
+UriView Describe(UriClass uriClass, const URI& generic) {
+    switch (uriClass) {
+        case UriClass::Media:
+            return MediaView(kamedia::URL(generic));
+        case UriClass::Synthetic:
+            return SyntheticView(kasynthetic::URL(generic));
+        case UriClass::File:
+            return FileView(file::URL(generic));
+        case UriClass::Http:
+            return HttpView(http::URL(generic));
+        case UriClass::Generic:
+            break;
+    }
+    return GenericView(UriClass::Generic, generic);
+}
+
+UriClass ClassForScheme(const URI& uri) {
+    if (kamedia::IsKAMediaURI(uri)) {
+        return UriClass::Media;
+    }
+    if (kasynthetic::IsKASyntheticURI(uri)) {
+        return UriClass::Synthetic;
+    }
+    if (file::IsFileURI(uri)) {
+        return UriClass::File;
+    }
+    if (http::IsHttpURI(uri)) {
+        return UriClass::Http;
+    }
+    return UriClass::Generic;
+}
+
+}  // namespace
+
+const char* NameOf(UriClass uriClass) {
+    return kClassNames[static_cast<std::size_t>(uriClass)].second;
+}
+
+std::optional<UriClass> UriClassNamed(std::string_view name) {
+    for (const auto& [uriClass, candidate] : kClassNames) {
+        if (name == candidate) {
+            return uriClass;
+        }
+    }
+    return std::nullopt;
+}
+
+UriView DescribeAs(UriClass uriClass, const UTF16String& text) {
+    return Describe(uriClass, URI(text));
+}
+
+UriView DescribeWithSchemeClass(const UTF16String& text) {
+    const URI generic(text);
+    return Describe(ClassForScheme(generic), generic);
+}
+
+}  // namespace kaurl::tool

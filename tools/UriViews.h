@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ostracore/Strings.h"
+
+namespace kaurl::tool {
+
+// The URI classes of the library, by the names the tool uses for them.
+enum class UriClass { Generic, Media, Synthetic, File, Http };
+
+// "uri", "kamedia", "kasynthetic", "file" or "http".
+const char* NameOf(UriClass uriClass);
+
+// The class called `name`, or nothing for an unknown name.
+std::optional<UriClass> UriClassNamed(std::string_view name);
+
+// One getter of a URI class and what it returned, converted to UTF-8.
+struct UriField {
+    const char* label;  // for people: "mount point"
+    const char* key;    // for JSON: "mount_point"
+    std::string value;
+};
+
+// Everything an object of one URI class says about a text.
+struct UriView {
+    std::string input;
+    UriClass uriClass;
+    bool valid;                     // the class's own IsValid
+    std::vector<UriField> fields;   // every string getter, empty values included
+    std::optional<int> portNumber;  // HTTP URLs only
+};
+
+// What an object of `uriClass` built from `text` reports.
+UriView DescribeAs(UriClass uriClass, const ostracore::UTF16String& text);
+
+// As DescribeAs, with the class that handles the text's scheme, or the
+// generic class when no scheme class does.
+UriView DescribeWithSchemeClass(const ostracore::UTF16String& text);
+
+}  // namespace kaurl::tool

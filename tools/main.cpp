@@ -1,0 +1,39 @@
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "ComposeCommand.h"
+#include "ParseCommand.h"
+#include "SubstituteCommand.h"
+#include "UsageErrors.h"
+
+int main(int argc, char** argv) {
+    // Standard output stays buffered while standard input is read line by line.
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
+
+    CLI::App app("Decompose, build and check URIs with the kaurl library.", "kaurl");
+    app.set_version_flag("--version", "kaurl " KAURL_VERSION);
+    app.require_subcommand(1);
+    app.footer(
+        "Exit status: 0 success, 1 a refused or invalid input, 2 a usage error.\n\n"
+        "Example:\n"
+        "  kaurl parse 'http://joe@MyHost:8080/a/b?x=1#top'");
+
+    kaurl::tool::ParseCommand parse(app);
+    kaurl::tool::ComposeCommand compose(app);
+    kaurl::tool::SubstituteCommand substitute(app);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return kaurl::tool::AnswerParseError(app, error);
+    }
+    if (parse.Chosen()) {
+        return parse.Run();
+    }
+    if (compose.Chosen()) {
+        return compose.Run();
+    }
+    return substitute.Run();
+}
