@@ -4,6 +4,7 @@
 
 #include "ComposeCommand.h"
 #include "ParseCommand.h"
+#include "SelfTestCommand.h"
 #include "SubstituteCommand.h"
 #include "UsageErrors.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     kaurl::tool::ParseCommand parse(app);
     kaurl::tool::ComposeCommand compose(app);
     kaurl::tool::SubstituteCommand substitute(app);
+    kaurl::tool::SelfTestCommand selfTest(app);
 
     try {
         app.parse(argc, argv);
@@ -35,5 +37,8 @@ int main(int argc, char** argv) {
     if (compose.Chosen()) {
         return compose.Run();
     }
-    return substitute.Run();
+    if (substitute.Chosen()) {
+        return substitute.Run();
+    }
+    return selfTest.Run();
 }

@@ -1,0 +1,24 @@
+#include "SelfTestCommand.h"
+
+#include <iostream>
+#include <memory>
+
+#include "kaurl/SelfTest.h"
+#include "ostraunittesting/UnitTesting.h"
+
+namespace kaurl::tool {
+
+SelfTestCommand::SelfTestCommand(CLI::App& parent)
+    : command_(parent.add_subcommand("selftest", "Run the library's built-in test suite")) {
+    command_->footer("Example:\n  kaurl selftest");
+}
+
+int SelfTestCommand::Run() const {
+    const std::unique_ptr<ostraunittesting::TestSuite> suite(unittests::CreateTestSuite());
+    const ostraunittesting::RunSummary summary =
+        ostraunittesting::RunSuite(*suite, std::cout, std::cerr);
+    std::cout << summary.passed << " passed, " << summary.failed << " failed\n";
+    return summary.failed == 0 ? 0 : 1;
+}
+
+}  // namespace kaurl::tool
