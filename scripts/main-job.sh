@@ -6,4 +6,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" > /dev/null
 kaurl="${KAURL_BUILD_DIR:-$root/build}/tools/kaurl"
 
-"$kaurl" parse < "$root/examples/uris.txt"
+echo "== kaurl parse --as auto < examples/uris.txt"
+"$kaurl" parse --as auto < "$root/examples/uris.txt"
+echo
+echo "== kaurl compose media wendelgrid /media/stories/123/ABA00.mxf"
+"$kaurl" compose media wendelgrid /media/stories/123/ABA00.mxf
+echo
+echo "== kaurl substitute 'kamedia://wendelgrid\\media\\stories\\123\\ABA00.mxf' /Volumes/Grid/"
+"$kaurl" substitute 'kamedia://wendelgrid\media\stories\123\ABA00.mxf' /Volumes/Grid/
+echo
+echo "== kaurl selftest"
+"$kaurl" selftest
