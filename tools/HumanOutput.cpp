@@ -1,6 +1,7 @@
 #include "HumanOutput.h"
 
-#include <iomanip>
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,24 +9,36 @@ namespace kaurl::tool {
 namespace {
 
 // Wide enough for the longest label, "port number", and two spaces.
-constexpr int kLabelWidth = 13;
+constexpr std::size_t kLabelWidth = 13;
 
+bool IsControl(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return code < 0x20 || code == 0x7F;
+}
+
+// Writes runs of printable bytes whole; this runs for every line of output.
 void WritePrintable(std::ostream& out, std::string_view text) {
     static constexpr char kHexDigits[] = "0123456789ABCDEF";
-    for (const char byte : text) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code < 0x20 || code == 0x7F) {
-            out << "\\x" << kHexDigits[code >> 4] << kHexDigits[code & 0xF];
-        } else {
-            out << byte;
+    while (!text.empty()) {
+        const auto control = std::find_if(text.begin(), text.end(), IsControl);
+        const auto printable = static_cast<std::size_t>(control - text.begin());
+        out.write(text.data(), static_cast<std::streamsize>(printable));
+        if (control == text.end()) {
+            return;
         }
+        const auto code = static_cast<unsigned char>(*control);
+        const char escape[] = {'\\', 'x', kHexDigits[code >> 4], kHexDigits[code & 0xF]};
+        out.write(escape, sizeof escape);
+        text.remove_prefix(printable + 1);
     }
 }
 
-void WriteLine(std::ostream& out, const char* label, std::string_view value) {
-    out << std::left << std::setw(kLabelWidth) << label;
+void WriteLine(std::ostream& out, std::string_view label, std::string_view value) {
+    static const std::string kPadding(kLabelWidth, ' ');
+    out.write(label.data(), static_cast<std::streamsize>(label.size()));
+    out.write(kPadding.data(), static_cast<std::streamsize>(kLabelWidth - label.size()));
     WritePrintable(out, value);
-    out << '\n';
+    out.put('\n');
 }
 
 }  // namespace
