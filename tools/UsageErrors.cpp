@@ -30,6 +30,9 @@ std::string DescribeWithoutUserText(const CLI::ParseError& error) {
     if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
         return "unexpected argument or unknown option";
     }
+    if (dynamic_cast<const CLI::ConversionError*>(&error)) {
+        return "an option was given a value it does not take";
+    }
     return "the command line cannot be used";
 }
 

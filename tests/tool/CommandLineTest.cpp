@@ -46,6 +46,7 @@ TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
          "kaurl parse: --as: unknown class; expected uri, kamedia, kasynthetic, file, http or "
          "auto"},
         {{"parse", "--password=secret"}, "kaurl parse: unexpected argument or unknown option"},
+        {{"parse", "--json=secret"}, "kaurl parse: an option was given a value it does not take"},
         {{"compose"}, "kaurl compose: A subcommand is required"},
         {{"compose", "media", "grid"}, "kaurl compose media: PATH is required"},
         {{"compose", "media", "grid", "/a", "secret"},
