@@ -1,0 +1,20 @@
+#include <benchmark/benchmark.h>
+
+#include "Corpus.h"
+#include "Registration.h"
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    kaurl::bench::Corpus();
+    kaurl::bench::RegisterObjectBenchmarks();
+    kaurl::bench::RegisterOperationBenchmarks();
+    kaurl::bench::RegisterBaselineBenchmarks();
+    kaurl::bench::RegisterScalingBenchmarks();
+    kaurl::bench::RegisterMemoryBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,97 @@
+#include "ReferenceDecomposition.h"
+
+#include <algorithm>
+#include <locale>
+
+#include <boost/regex.hpp>
+
+namespace kaurl::bench {
+namespace {
+
+using Expression =
+    boost::basic_regex<wchar_t, boost::regex_traits<wchar_t, boost::cpp_regex_traits<wchar_t>>>;
+using Iterator = UTF16String::const_iterator;
+
+const wchar_t* const kExpressionText =
+    L"^(([^:/?#]+):)?(//([^/?#]*))?([^?#]*)(\\?([^#]*))?(#(.*))?";
+
+// Runs the decomposition of `text` with `expression` and hands every part
+// that it stores, in storing order, to `store(name, first, last, lowercase)`.
+// Returns whether the text has a scheme.
+template <class Store>
+bool Decompose(const UTF16String& text, const Expression& expression, Store store) {
+    boost::match_results<Iterator> match;
+    if (!boost::regex_search(text.cbegin(), text.cend(), match, expression,
+                             boost::regex_constants::match_default)) {
+        return false;
+    }
+    const auto storeIfNotEmpty = [&](const char* name, int group, bool lowercase) {
+        if (match[group].first != match[group].second) {
+            store(name, match[group].first, match[group].second, lowercase);
+        }
+    };
+    storeIfNotEmpty("scheme", 2, true);
+    storeIfNotEmpty("authority", 4, false);
+    storeIfNotEmpty("path", 5, false);
+    storeIfNotEmpty("query", 7, false);
+    storeIfNotEmpty("fragment", 9, false);
+    const auto& authority = match[4];
+    Iterator hostBegin = authority.first;
+    Iterator hostEnd = authority.second;
+    const Iterator at = std::find(authority.first, authority.second, u'@');
+    if (at != authority.second) {
+        store("userinfo", authority.first, at, false);
+        hostBegin = at + 1;
+    }
+    const Iterator colon = std::find(hostBegin, authority.second, u':');
+    if (colon != authority.second) {
+        store("port", colon + 1, authority.second, false);
+        hostEnd = colon;
+    }
+    store("host", hostBegin, hostEnd, true);
+    return match[2].first != match[2].second;
+}
+
+}  // namespace
+
+bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts) {
+    try {
+        const Expression expression(kExpressionText, boost::regex_constants::normal);
+        return Decompose(
+            text, expression,
+            [&parts](const char* name, Iterator first, Iterator last, bool lowercase) {
+                UTF16String value(first, last);
+                if (lowercase) {
+                    const auto& ctype = std::use_facet<std::ctype<wchar_t>>(std::locale());
+                    for (char16_t& unit : value) {
+                        unit = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
+                    }
+                }
+                parts.erase(name);
+                parts.emplace(name, std::move(value));
+            });
+    } catch (const boost::regex_error&) {
+        return false;
+    }
+}
+
+std::vector<Slice> SlicesOf(const UTF16String& text) {
+    static const Expression expression(kExpressionText, boost::regex_constants::normal);
+    std::vector<Slice> slices;
+    Decompose(text, expression, [&](const char* name, Iterator first, Iterator last, bool) {
+        slices.push_back({name, static_cast<std::size_t>(first - text.cbegin()),
+                          static_cast<std::size_t>(last - first)});
+    });
+    return slices;
+}
+
+FloorObject::FloorObject(const UTF16String& source, const std::vector<Slice>& slices)
+    : valid(true), text(source) {
+    for (const Slice& slice : slices) {
+        const auto first = text.cbegin() + static_cast<std::ptrdiff_t>(slice.offset);
+        parts.emplace(slice.name,
+                      UTF16String(first, first + static_cast<std::ptrdiff_t>(slice.length)));
+    }
+}
+
+}  // namespace kaurl::bench
