@@ -31,10 +31,10 @@ const Expression& DecompositionExpression() {
     return expression;
 }
 
-// Lowercases code unit by code unit with the ctype facet of the global locale.
-UTF16String Lowercase(Iterator first, Iterator last) {
-    const std::locale locale;
-    const auto& ctype = std::use_facet<std::ctype<wchar_t>>(locale);
+using Ctype = std::ctype<wchar_t>;
+
+// Lowercases code unit by code unit with `ctype`.
+UTF16String Lowercase(const Ctype& ctype, Iterator first, Iterator last) {
     UTF16String result(first, last);
     for (char16_t& unit : result) {
         unit = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
@@ -52,17 +52,22 @@ void URI::Parse() {
     const auto store = [this](const char* name, UTF16String value) {
         parts.emplace(name, std::move(value));
     };
+    // The global locale as it is now, held for the whole decomposition.
+    const std::locale locale;
+    const auto& ctype = std::use_facet<Ctype>(locale);
     try {
-        boost::match_results<Iterator> match;
+        // Reused by every decomposition on this thread: its storage is
+        // allocated once, and each search overwrites all of it.
+        thread_local boost::match_results<Iterator> match;
         if (boost::regex_search(uriString.cbegin(), uriString.cend(), match,
                                 DecompositionExpression(), boost::regex_constants::match_default)) {
             const auto& scheme = match[kScheme];
             if (scheme.first != scheme.second) {
-                store("scheme", Lowercase(scheme.first, scheme.second));
+                store("scheme", Lowercase(ctype, scheme.first, scheme.second));
                 schemeStored = true;
             }
             const auto& authority = match[kAuthority];
-            const auto storeSlice = [&store, &match](const char* name, int group) {
+            const auto storeSlice = [&store](const char* name, int group) {
                 const auto& text = match[group];
                 if (text.first != text.second) {
                     store(name, UTF16String(text.first, text.second));
@@ -87,7 +92,7 @@ void URI::Parse() {
                 store("port", UTF16String(colon + 1, authority.second));
                 hostEnd = colon;
             }
-            store("host", Lowercase(hostBegin, hostEnd));
+            store("host", Lowercase(ctype, hostBegin, hostEnd));
             completed = true;
         }
     } catch (const boost::regex_error&) {
