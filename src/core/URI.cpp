@@ -66,8 +66,17 @@ UTF16String URI::GetPart(const char* name) const {
 }
 
 void URI::SetPart(const char* name, const UTF16String& value) {
-    ErasePart(name);
-    parts.emplace(name, value);
+    const auto entry = parts.find(name);
+    if (entry == parts.end()) {
+        parts.emplace(name, value);
+        return;
+    }
+    // Take the old entry out of the table first, then reuse its node and
+    // storage for the new value. Should the copy fail, the node is released
+    // with the exception and the name is left without an entry.
+    auto node = parts.extract(entry);
+    node.mapped() = value;
+    parts.insert(std::move(node));
 }
 
 void URI::ErasePart(const char* name) {
