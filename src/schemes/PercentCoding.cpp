@@ -28,20 +28,19 @@ bool IsUnreserved(unsigned char byte) {
 
 UTF16String PercentEncode(const UTF16String& text) {
     const ostracore::UTF8String bytes = ostracore::utility::UTF16to8(text);
-    ostracore::UTF8String encoded;
-    encoded.reserve(bytes.size());
+    // One stream writes the whole result: its settings hold for every escape,
+    // and the width applies to the next number only, as a fresh stream's would.
+    ostracore::UTF8StringStream encoded;
+    encoded << std::hex << std::uppercase << std::setfill('0');
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
         if (IsUnreserved(value)) {
-            encoded.push_back(byte);
+            encoded.put(byte);
             continue;
         }
-        ostracore::UTF8StringStream escape;
-        escape << kEscapeIntroducer << std::hex << std::uppercase << std::setfill('0')
-               << std::setw(2) << static_cast<int>(value);
-        encoded += escape.str();
+        encoded << kEscapeIntroducer << std::setw(2) << static_cast<int>(value);
     }
-    return ostracore::utility::UTF8to16(encoded);
+    return ostracore::utility::UTF8to16(encoded.str());
 }
 
 UTF16String PercentDecode(const UTF16String& text) {
