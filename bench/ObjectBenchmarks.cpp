@@ -87,6 +87,11 @@ std::vector<UTF16String> Concatenate(std::vector<UTF16String> first,
 
 void RegisterObjectBenchmarks() {
     RegisterClass<URI, kaurl::Create>("URI", Corpus());
+    // One typical web URI of 70 code units, on its own.
+    benchmark::RegisterBenchmark(
+        "URI/construct/typical-https-70", Construct<URI>,
+        std::vector<UTF16String>{
+            u"https://www.example.com:8443/api/v2/assets?id=1234&format=json#details"});
     RegisterClass<kamedia::URL, kamedia::Create>("kamedia::URL", CorpusWithPrefix("kamedia:"));
     RegisterClass<kasynthetic::URL, kasynthetic::Create>("kasynthetic::URL",
                                                          CorpusWithPrefix("kasynthetic:"));
