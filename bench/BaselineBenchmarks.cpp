@@ -1,6 +1,7 @@
 // Yardsticks over the whole corpus: the decomposition compiling its expression
 // for every text ("naive"), the bare copying that any decomposition needs
-// ("floor"), and the peer library uriparser.
+// ("floor"), the search of the shared expression alone ("search-only"), and
+// the peer library uriparser.
 #include <string>
 #include <vector>
 
@@ -22,6 +23,16 @@ void Naive(benchmark::State& state) {
             PartTable parts;
             benchmark::DoNotOptimize(DecomposeCompilingEachTime(copy, parts));
             benchmark::DoNotOptimize(parts);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(corpus.size()));
+}
+
+void SearchOnly(benchmark::State& state) {
+    const std::vector<UTF16String>& corpus = Corpus();
+    for (auto _ : state) {
+        for (const UTF16String& text : corpus) {
+            benchmark::DoNotOptimize(SearchWithSharedExpression(text));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(corpus.size()));
@@ -71,6 +82,7 @@ void Uriparser(benchmark::State& state) {
 void RegisterBaselineBenchmarks() {
     benchmark::RegisterBenchmark("naive", Naive);
     benchmark::RegisterBenchmark("floor", Floor);
+    benchmark::RegisterBenchmark("search-only", SearchOnly);
     benchmark::RegisterBenchmark("uriparser", Uriparser);
 }
 

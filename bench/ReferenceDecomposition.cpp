@@ -18,6 +18,11 @@ const wchar_t* const kExpressionText =
 // Runs the decomposition of `text` with `expression` and hands every part
 // that it stores, in storing order, to `store(name, first, last, lowercase)`.
 // Returns whether the text has a scheme.
+const Expression& SharedExpression() {
+    static const Expression expression(kExpressionText, boost::regex_constants::normal);
+    return expression;
+}
+
 template <class Store>
 bool Decompose(const UTF16String& text, const Expression& expression, Store store) {
     boost::match_results<Iterator> match;
@@ -75,10 +80,15 @@ bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts) {
     }
 }
 
+bool SearchWithSharedExpression(const UTF16String& text) {
+    thread_local boost::match_results<Iterator> match;
+    return boost::regex_search(text.cbegin(), text.cend(), match, SharedExpression(),
+                               boost::regex_constants::match_default);
+}
+
 std::vector<Slice> SlicesOf(const UTF16String& text) {
-    static const Expression expression(kExpressionText, boost::regex_constants::normal);
     std::vector<Slice> slices;
-    Decompose(text, expression, [&](const char* name, Iterator first, Iterator last, bool) {
+    Decompose(text, SharedExpression(), [&](const char* name, Iterator first, Iterator last, bool) {
         slices.push_back({name, static_cast<std::size_t>(first - text.cbegin()),
                           static_cast<std::size_t>(last - first)});
     });
