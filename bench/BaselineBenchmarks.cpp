@@ -2,6 +2,7 @@
 // for every text ("naive"), the bare copying that any decomposition needs
 // ("floor"), the search of the shared expression alone ("search-only"), and
 // the peer library uriparser.
+#include <cstdint>
 #include <string>
 #include <vector>
 

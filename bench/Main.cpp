@@ -1,3 +1,6 @@
+#include <exception>
+#include <iostream>
+
 #include <benchmark/benchmark.h>
 
 #include "Corpus.h"
@@ -8,7 +11,12 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    kaurl::bench::Corpus();
+    try {
+        kaurl::bench::Corpus();
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
     kaurl::bench::RegisterObjectBenchmarks();
     kaurl::bench::RegisterOperationBenchmarks();
     kaurl::bench::RegisterBaselineBenchmarks();

@@ -1,5 +1,6 @@
 // Construction, Create, copy and assignment of the URI classes, each over the
 // corpus entries of its scheme (the generic class over the whole corpus).
+#include <cstdint>
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 // The media URL composition and substitution, and the HTTP port number.
+#include <cstdint>
 #include <utility>
 #include <vector>
 

@@ -1,5 +1,6 @@
 // Decomposition of one URI whose path, query or fragment grows to 1 MiB code
 // units; items are code units, so the rate must not fall with the length.
+#include <cstdint>
 #include <string>
 
 #include <benchmark/benchmark.h>
