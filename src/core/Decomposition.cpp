@@ -22,8 +22,9 @@ enum Group { kScheme = 2, kAuthority = 4, kPath = 5, kQuery = 7, kFragment = 9 }
 //
 // Compiled once per process and shared read-only: compiling costs about ten
 // times the rest of a decomposition and takes a process-wide lock inside
-// Boost, while matching a const expression from many threads is safe. Every
-// call keeps its own match results, so no result differs from compiling anew.
+// Boost, while matching a const expression from many threads is safe. Each
+// thread keeps its own match results, which every search overwrites whole, so
+// no result differs from compiling anew.
 const Expression& DecompositionExpression() {
     static const Expression expression(
         L"^(([^:/?#]+):)?(//([^/?#]*))?([^?#]*)(\\?([^#]*))?(#(.*))?",
