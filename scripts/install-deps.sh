@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev
+    python3
 )
 
 missing=()
