@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
 
 namespace kaurl {
@@ -17,9 +18,7 @@ URI::URI(const URI& other) = default;
 URI::~URI() = default;
 
 URI& URI::operator=(const URI& other) {
-    URI copy(other);
-    swap(copy);
-    return *this;
+    return detail::AssignByCopyAndSwap(*this, other);
 }
 
 void URI::swap(URI& other) noexcept {

@@ -5,6 +5,7 @@
 
 #include <boost/lexical_cast.hpp>
 
+#include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
 #include "ostracore/Utility.h"
 
@@ -78,9 +79,7 @@ URL::URL(const URL& other) : URI(other) {
 URL::~URL() = default;
 
 URL& URL::operator=(const URL& other) {
-    URL copy(other);
-    swap(copy);
-    return *this;
+    return detail::AssignByCopyAndSwap(*this, other);
 }
 
 bool URL::IsValid() const {

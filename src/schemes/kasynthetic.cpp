@@ -1,5 +1,6 @@
 #include "kaurl/kasynthetic.h"
 
+#include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
 #include "ostracore/Utility.h"
 
@@ -27,9 +28,7 @@ URL::URL(const URL& other) : URI(other) {
 URL::~URL() = default;
 
 URL& URL::operator=(const URL& other) {
-    URL copy(other);
-    swap(copy);
-    return *this;
+    return detail::AssignByCopyAndSwap(*this, other);
 }
 
 bool URL::IsValid() const {
