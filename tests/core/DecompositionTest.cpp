@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/RowName.h"
+
 namespace {
 
 struct Components {
@@ -100,9 +102,7 @@ TEST_P(Decomposition, YieldsComponentsAndValidity) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Decomposition, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             return "Row" + std::to_string(info.index);
-                         });
+                         kaurl::test_support::RowName());
 
 TEST(Decomposition, EveryCodeUnitLandsInOneComponent) {
     // Rebuilding the text from the components gives it back whenever the

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "kaurl/kamedia.h"
+#include "support/RowName.h"
 #include "support/SameState.h"
 
 namespace {
@@ -56,9 +57,7 @@ TEST_P(FileUrl, EveryConstructorGivesTheSameParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FileUrl, testing::ValuesIn(kFileCases),
-                         [](const testing::TestParamInfo<FileCase>& info) {
-                             return "Row" + std::to_string(info.index);
-                         });
+                         kaurl::test_support::RowName());
 
 TEST(FileUrl, MediaObjectKeepsItsFileParts) {
     const kaurl::kamedia::URL media(u"kamedia://grid/a.mxf");

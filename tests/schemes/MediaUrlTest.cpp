@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/RowName.h"
 #include "support/SameState.h"
 
 namespace {
@@ -82,9 +83,7 @@ TEST_P(MediaUrl, EveryCopyReadsLikeTheConstructorFromText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, MediaUrl, testing::ValuesIn(kMediaCases),
-                         [](const testing::TestParamInfo<MediaCase>& info) {
-                             return "Row" + std::to_string(info.index);
-                         });
+                         kaurl::test_support::RowName());
 
 TEST(MediaUrl, WrongSchemeClearsTheBaseFlag) {
     const Media url(u"http://grid/a.mxf");

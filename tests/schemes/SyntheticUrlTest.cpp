@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/RowName.h"
 #include "support/SameState.h"
 
 namespace {
@@ -59,9 +60,7 @@ TEST_P(SyntheticUrl, EveryConstructorGivesTheSameParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SyntheticUrl, testing::ValuesIn(kSyntheticCases),
-                         [](const testing::TestParamInfo<SyntheticCase>& info) {
-                             return "Row" + std::to_string(info.index);
-                         });
+                         kaurl::test_support::RowName());
 
 TEST(SyntheticUrl, DefaultIsInvalidAndEmpty) {
     const Synthetic url;
