@@ -49,11 +49,14 @@ Pieces Split(const Text& units) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const Text units = kaurl::fuzz::CodeUnits(data, size);
-    if (!kaurl::fuzz::IsWellFormedUTF16(units)) {
+    Pieces pieces = Split(kaurl::fuzz::CodeUnits(data, size));
+    // The round trip holds for text that UTF-8 can carry: each piece on its
+    // own must be well-formed (a cut may split a surrogate pair).
+    if (!kaurl::fuzz::IsWellFormedUTF16(pieces.mountPoint) ||
+        !kaurl::fuzz::IsWellFormedUTF16(pieces.path) ||
+        !kaurl::fuzz::IsWellFormedUTF16(pieces.mountPath)) {
         return 0;
     }
-    Pieces pieces = Split(units);
     const auto firstKept = std::find_if_not(pieces.path.begin(), pieces.path.end(), IsSeparator);
     pieces.path.erase(pieces.path.begin(), firstKept);
 

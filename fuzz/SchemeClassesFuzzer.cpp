@@ -33,7 +33,8 @@ void CheckCopies(const Url& url, const kaurl::URI& generic) {
     Url assigned(copy);
     assigned = url;
     Require(CaptureState(assigned) == CaptureState(url), "an assigned copy reads the same");
-    assigned = assigned;
+    const Url& sameObject = assigned;
+    assigned = sameObject;
     Require(CaptureState(assigned) == CaptureState(url), "self-assignment changes nothing");
 
     const Url fromGeneric(generic);
