@@ -16,7 +16,7 @@ build=$root/build-fuzz
 
 cd "$root"
 cmake --preset fuzz > /dev/null
-cmake --build --preset fuzz > /dev/null
+cmake --build --preset fuzz
 
 mkdir -p "$build/findings"
 for corpus in decomposition scheme-classes media-composition; do
