@@ -1,10 +1,12 @@
-// Threads using the library at once: distinct objects on any threads, const
-// calls on shared objects, and the one-time set-up of the HTTP host check
-// reached first by many threads together. Every thread's results must equal
-// a single-threaded run's; ThreadSanitizer (scripts/sanitizers.sh) watches
-// for data races.
+// Threads using the library at once: distinct objects and runs of the
+// self-test suite on any threads, const calls on shared objects, and the
+// one-time set-up of the HTTP host check reached first by many threads
+// together. Every thread's results must equal a single-threaded run's;
+// ThreadSanitizer (scripts/sanitizers.sh) watches for data races.
 #include <atomic>
 #include <cstddef>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -12,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "UrlState.h"
+#include "kaurl/SelfTest.h"
+#include "ostraunittesting/UnitTesting.h"
 
 namespace {
 
@@ -79,6 +83,21 @@ std::vector<UrlState> WorkloadOverAllTexts() {
     return results;
 }
 
+// A run of the library's own test suite: its counts and its trace.
+UrlState RunSelfTest() {
+    const std::unique_ptr<ostraunittesting::TestSuite> suite(kaurl::unittests::CreateTestSuite());
+    std::ostringstream trace;
+    std::ostringstream report;
+    const ostraunittesting::RunSummary summary = ostraunittesting::RunSuite(*suite, trace, report);
+    const auto widen = [](const std::string& text) {
+        return std::u16string(text.begin(), text.end());
+    };
+    return {{"passed", widen(std::to_string(summary.passed))},
+            {"failed", widen(std::to_string(summary.failed))},
+            {"trace", widen(trace.str())},
+            {"report", widen(report.str())}};
+}
+
 // Starts `body` on kThreads threads released together, and returns what each
 // gave.
 template <class Body>
@@ -107,14 +126,19 @@ std::vector<std::vector<UrlState>> RunTogether(Body body) {
 TEST(Concurrency, DistinctObjectsOnEightThreads) {
     const auto results = RunTogether([] {
         std::vector<UrlState> first = WorkloadOverAllTexts();
+        first.push_back(RunSelfTest());
         for (int round = 1; round < kRounds; ++round) {
-            if (WorkloadOverAllTexts() != first) {
+            std::vector<UrlState> again = WorkloadOverAllTexts();
+            again.push_back(RunSelfTest());
+            if (again != first) {
                 ADD_FAILURE() << "a round on one thread differed from its first round";
             }
         }
         return first;
     });
-    const auto expected = WorkloadOverAllTexts();
+    auto expected = WorkloadOverAllTexts();
+    expected.push_back(RunSelfTest());
+    EXPECT_EQ(expected.back().at("failed"), u"0");
     for (const auto& threadResult : results) {
         EXPECT_EQ(threadResult, expected);
     }
