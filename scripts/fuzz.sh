@@ -24,7 +24,7 @@ for corpus in decomposition scheme-classes media-composition; do
     work=$build/corpus-$corpus
     mkdir -p "$work"
     echo "== $target: ${seconds} s"
-    log=$build/findings/$corpus.log
+    log=$build/fuzz-$corpus.log
     status=0
     "$build/fuzz/$target" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
         -artifact_prefix="$build/findings/$corpus-" "$work" "$root/fuzz/corpus/$corpus" \
