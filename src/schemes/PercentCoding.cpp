@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iomanip>
 #include <ios>
+#include <new>
 
 #include "ostracore/StringStreams.h"
 #include "ostracore/Utility.h"
@@ -39,6 +40,11 @@ UTF16String PercentEncode(const UTF16String& text) {
             continue;
         }
         encoded << kEscapeIntroducer << std::setw(2) << static_cast<int>(value);
+    }
+    // A string stream fails only when its buffer cannot grow, and it swallows
+    // that std::bad_alloc; raise it again rather than return a truncated text.
+    if (!encoded) {
+        throw std::bad_alloc();
     }
     return ostracore::utility::UTF8to16(encoded.str());
 }
