@@ -1,0 +1,63 @@
+# Installs the library, its public headers, the stand-in libraries that those
+# headers need, the command-line tool, and what lets other builds use them: a
+# CMake package (find_package(kaurl)) and a pkg-config file (kaurl.pc).
+# Components: "runtime" (shared libraries), "development" (headers, link
+# symlinks, CMake package, kaurl.pc) and "tool"; the Debian packages follow them.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(KAURL_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/kaurl)
+
+# Each library gets an export set of its own because each has its own namespace
+# (kaurl::, ostracore::, ostraunittesting::).
+foreach(library IN ITEMS ostracore ostraunittesting kaurl)
+    install(TARGETS ${library} EXPORT ${library}Targets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+            COMPONENT runtime
+            NAMELINK_COMPONENT development)
+    install(EXPORT ${library}Targets
+        NAMESPACE ${library}::
+        DESTINATION ${KAURL_INSTALL_CMAKEDIR}
+        COMPONENT development)
+endforeach()
+
+install(DIRECTORY
+        ${PROJECT_SOURCE_DIR}/include/kaurl
+        ${PROJECT_SOURCE_DIR}/platform/ostracore/include/ostracore
+        ${PROJECT_SOURCE_DIR}/platform/ostraunittesting/include/ostraunittesting
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+    COMPONENT development
+    FILES_MATCHING PATTERN "*.h")
+
+if(TARGET kaurl_tool)
+    install(TARGETS kaurl_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tool)
+endif()
+
+configure_package_config_file(
+    ${CMAKE_CURRENT_LIST_DIR}/kaurlConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/kaurlConfig.cmake
+    INSTALL_DESTINATION ${KAURL_INSTALL_CMAKEDIR})
+write_basic_package_version_file(
+    ${PROJECT_BINARY_DIR}/kaurlConfigVersion.cmake
+    COMPATIBILITY SameMajorVersion)
+install(FILES
+        ${PROJECT_BINARY_DIR}/kaurlConfig.cmake
+        ${PROJECT_BINARY_DIR}/kaurlConfigVersion.cmake
+    DESTINATION ${KAURL_INSTALL_CMAKEDIR}
+    COMPONENT development)
+
+# kaurl.pc is written at install time, so that it names the prefix actually
+# installed to (cmake --install --prefix, or /usr inside a Debian package).
+set(KAURL_PC_FILE ${PROJECT_BINARY_DIR}/kaurl.pc)
+install(CODE "
+    set(KAURL_DESCRIPTION [[${PROJECT_DESCRIPTION}]])
+    set(KAURL_VERSION [[${PROJECT_VERSION}]])
+    set(KAURL_LIBDIR [[${CMAKE_INSTALL_LIBDIR}]])
+    set(KAURL_INCLUDEDIR [[${CMAKE_INSTALL_INCLUDEDIR}]])
+    cmake_path(ABSOLUTE_PATH KAURL_LIBDIR BASE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}\")
+    cmake_path(ABSOLUTE_PATH KAURL_INCLUDEDIR BASE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}\")
+    configure_file([[${CMAKE_CURRENT_LIST_DIR}/kaurl.pc.in]] [[${KAURL_PC_FILE}]] @ONLY)"
+    COMPONENT development)
+install(FILES ${KAURL_PC_FILE}
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+    COMPONENT development)
