@@ -1,0 +1,62 @@
+# Compares the demangled symbols that a shared library exports with a
+# checked-in list, so that an accidental export or a lost one fails.
+#
+#   cmake -DNM=<nm> -DLIBRARY=<libkaurl.so> -DSYMBOLS_FILE=<list> [-DUPDATE=ON]
+#         -P CheckExportedSymbols.cmake
+#
+# With UPDATE=ON the list is rewritten from the library, keeping its comment
+# header. Symbols are compared as a sorted multiset: constructors and
+# destructors demangle to the same text once per ABI variant.
+
+cmake_minimum_required(VERSION 3.25)
+
+execute_process(
+    COMMAND ${NM} -D --defined-only -C ${LIBRARY}
+    OUTPUT_VARIABLE nm_output
+    COMMAND_ERROR_IS_FATAL ANY)
+
+# "<address> <type> <name>" -> "<name>"
+string(REGEX REPLACE "(^|\n)[0-9a-fA-F]+ [A-Za-z] " "\\1" nm_output "${nm_output}")
+string(REPLACE "\n" ";" exported "${nm_output}")
+list(FILTER exported EXCLUDE REGEX "^$")
+list(SORT exported)
+
+file(STRINGS ${SYMBOLS_FILE} listed_lines)
+set(header ${listed_lines})
+list(FILTER header INCLUDE REGEX "^#")
+set(listed ${listed_lines})
+list(FILTER listed EXCLUDE REGEX "^(#|$)")
+
+if(UPDATE)
+    list(JOIN header "\n" header_text)
+    list(JOIN exported "\n" exported_text)
+    file(WRITE ${SYMBOLS_FILE} "${header_text}\n\n${exported_text}\n")
+    list(LENGTH exported count)
+    message(STATUS "Wrote ${count} symbols to ${SYMBOLS_FILE}")
+    return()
+endif()
+
+# Multiset differences: each listed symbol cancels one exported occurrence.
+set(unexpected ${exported})
+set(missing)
+foreach(symbol IN LISTS listed)
+    list(FIND unexpected "${symbol}" index)
+    if(index EQUAL -1)
+        list(APPEND missing "${symbol}")
+    else()
+        list(REMOVE_AT unexpected ${index})
+    endif()
+endforeach()
+
+if(unexpected OR missing)
+    list(JOIN unexpected "\n    " unexpected_text)
+    list(JOIN missing "\n    " missing_text)
+    message(FATAL_ERROR
+        "${LIBRARY} does not export what ${SYMBOLS_FILE} lists.\n"
+        "  Exported but not listed:\n    ${unexpected_text}\n"
+        "  Listed but not exported:\n    ${missing_text}\n"
+        "If the change of the interface is intended, rewrite the list with\n"
+        "  cmake --build <build dir> --target kaurl_update_exported_symbols")
+endif()
+list(LENGTH exported count)
+message(STATUS "${count} exported symbols match the list")
