@@ -1,0 +1,22 @@
+// Decomposes a media URI given on the command line (or a sample one) and prints
+// its mount point, file name and file extension.
+#include <iostream>
+
+#include "kaurl/kamedia.h"
+#include "ostracore/Utility.h"
+
+int main(int argc, char** argv) {
+    const char* text = argc > 1 ? argv[1] : "kamedia://wendelgrid/media/stories/123/ABA00.mxf";
+
+    kaurl::kamedia::URL url;
+    if (!kaurl::kamedia::Create(ostracore::utility::UTF8to16(text), url)) {
+        std::cerr << "not a media URI: " << text << '\n';
+        return 1;
+    }
+
+    using ostracore::utility::UTF16to8;
+    std::cout << "mount point: " << UTF16to8(url.GetMountPoint()) << '\n'
+              << "file name: " << UTF16to8(url.GetFileName()) << '\n'
+              << "extension: " << UTF16to8(url.GetFileExtension()) << '\n';
+    return 0;
+}
