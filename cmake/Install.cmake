@@ -61,3 +61,5 @@ install(CODE "
 install(FILES ${KAURL_PC_FILE}
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
     COMPONENT development)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)

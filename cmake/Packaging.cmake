@@ -1,0 +1,54 @@
+# Debian packages made by CPack from the install components:
+#   libkaurl<major>  the shared libraries (runtime)
+#   libkaurl-dev     headers, link symlinks, CMake package and kaurl.pc (development)
+#   kaurl            the command-line tool (tool)
+# The tool has a package of its own: a library package is named after its
+# SONAME so that two major versions can be installed side by side, which a
+# program at a fixed path such as /usr/bin/kaurl would prevent.
+set(CPACK_PACKAGE_NAME kaurl)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_CONTACT "kaurl developers")
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+# dpkg-shlibdeps turns the libraries' DT_NEEDED entries into dependencies on
+# Debian's packages (libboost-regex1.74.0, libstdc++6, ...); the runtime
+# package gets a shlibs file and runs ldconfig. The build directories
+# of the project's own libraries let it resolve the tool's DT_NEEDED entries.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS)
+foreach(library IN ITEMS kaurl ostracore ostraunittesting)
+    get_target_property(library_dir ${library} BINARY_DIR)
+    list(APPEND CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${library_dir})
+endforeach()
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libkaurl${PROJECT_VERSION_MAJOR})
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libkaurl-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_TOOL_PACKAGE_NAME kaurl)
+set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION utils)
+
+set(CPACK_COMPONENTS_ALL runtime development)
+if(TARGET kaurl_tool)
+    list(APPEND CPACK_COMPONENTS_ALL tool)
+endif()
+
+include(CPack)
+
+cpack_add_component(runtime
+    DISPLAY_NAME "kaurl libraries"
+    DESCRIPTION "URI decomposition for media URIs: shared libraries")
+cpack_add_component(development
+    DISPLAY_NAME "kaurl development files"
+    DESCRIPTION "URI decomposition for media URIs: headers, CMake package and pkg-config file"
+    DEPENDS runtime)
+cpack_add_component(tool
+    DISPLAY_NAME "kaurl tool"
+    DESCRIPTION "URI decomposition for media URIs: the kaurl command-line tool"
+    DEPENDS runtime)
