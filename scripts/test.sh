@@ -7,3 +7,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 ctest --test-dir "${KAURL_BUILD_DIR:-$root/build}" --output-on-failure -j "$(nproc)"
 "$root/scripts/sanitizers.sh"
 "$root/scripts/fuzz.sh" 60
+"$root/scripts/packaging.sh"

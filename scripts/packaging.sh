@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Builds kaurl's Debian packages with CPack, installs them, builds the example
+# consumer against them (CMake package and pkg-config), runs it, and removes
+# the packages again. Packages in ${KAURL_BUILD_DIR:-build}-deb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KAURL_BUILD_DIR:-$root/build}-deb
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+apt_get() { DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 -y -qq "$@"; }
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DKAURL_BUILD_TESTS=OFF -DKAURL_WARNINGS_AS_ERRORS=ON > /dev/null
+cmake --build "$build" -j "$(nproc)"
+rm -f "$build"/*.deb
+(cd "$build" && cpack -G DEB)
+
+debs=("$build"/*.deb)
+names=()
+for deb in "${debs[@]}"; do
+    names+=("$(dpkg-deb -f "$deb" Package)")
+done
+# Removing the packages afterwards must not take away a copy installed before.
+for name in "${names[@]}"; do
+    if dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed"; then
+        echo "packaging.sh: $name is already installed; remove it first" >&2
+        exit 1
+    fi
+done
+
+work=$(mktemp -d)
+cleanup() {
+    apt_get purge "${names[@]}" > /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+apt_get install "${debs[@]}" > /dev/null
+
+# The consumer must find the packaged files, not anything in the source tree.
+cp -r "$root/examples/consumer" "$work/source"
+uri="kamedia://wendelgrid/media/stories/123/ABA00.mxf"
+expected=$'mount point: wendelgrid\nfile name: ABA00.mxf\nextension: mxf'
+check() {
+    local output
+    output=$("$@" "$uri")
+    if [[ $output != "$expected" ]]; then
+        printf 'packaging.sh: %s printed\n%s\nexpected\n%s\n' "$1" "$output" "$expected" >&2
+        exit 1
+    fi
+}
+
+cmake -S "$work/source" -B "$work/cmake" > /dev/null
+if ! grep -qx 'kaurl_DIR:PATH=/usr/lib/.*/cmake/kaurl' "$work/cmake/CMakeCache.txt"; then
+    echo "packaging.sh: find_package did not use the packaged kaurl" >&2
+    exit 1
+fi
+cmake --build "$work/cmake" > /dev/null
+check "$work/cmake/kaurl_consumer"
+
+# shellcheck disable=SC2046 # the flags are meant to split into words
+c++ -std=c++17 "$work/source/main.cpp" $(pkg-config --cflags --libs kaurl) -o "$work/pkg-config"
+check "$work/pkg-config"
+
+if [[ " ${names[*]} " == *" kaurl "* ]]; then
+    echo "$uri" | kaurl parse > /dev/null
+fi
+echo "packaging.sh: installed, used and removed ${names[*]}"
