@@ -49,8 +49,14 @@ foreach(symbol IN LISTS listed)
 endforeach()
 
 if(unexpected OR missing)
-    list(JOIN unexpected "\n    " unexpected_text)
-    list(JOIN missing "\n    " missing_text)
+    set(unexpected_text "(none)")
+    set(missing_text "(none)")
+    if(unexpected)
+        list(JOIN unexpected "\n    " unexpected_text)
+    endif()
+    if(missing)
+        list(JOIN missing "\n    " missing_text)
+    endif()
     message(FATAL_ERROR
         "${LIBRARY} does not export what ${SYMBOLS_FILE} lists.\n"
         "  Exported but not listed:\n    ${unexpected_text}\n"
