@@ -8,6 +8,15 @@ include(CMakePackageConfigHelpers)
 
 set(KAURL_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/kaurl)
 
+# Installed libkaurl finds the stand-ins installed beside it, and the tool
+# finds the libraries, in whatever prefix the tree lands; in /usr these
+# entries are redundant but harmless.
+set_target_properties(kaurl PROPERTIES INSTALL_RPATH "$ORIGIN")
+if(TARGET kaurl_tool)
+    file(RELATIVE_PATH tool_to_libraries ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+    set_target_properties(kaurl_tool PROPERTIES INSTALL_RPATH "$ORIGIN/${tool_to_libraries}")
+endif()
+
 # Each library gets an export set of its own because each has its own namespace
 # (kaurl::, ostracore::, ostraunittesting::).
 foreach(library IN ITEMS ostracore ostraunittesting kaurl)
