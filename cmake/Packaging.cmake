@@ -16,9 +16,11 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 # dpkg-shlibdeps turns the libraries' DT_NEEDED entries into dependencies on
-# Debian's packages (libboost-regex1.74.0, libstdc++6, ...); the runtime
-# package gets a shlibs file and runs ldconfig. The build directories
-# of the project's own libraries let it resolve the tool's DT_NEEDED entries.
+# Debian's packages as their shlibs files name them (libboost_regex.so.1.74.0
+# gives libboost-regex1.74.0-icu72, which libboost-regex1.74.0 provides;
+# libstdc++6, libc6, ...). The runtime package gets a shlibs file of its own
+# and runs ldconfig. The build directories of the project's own libraries let
+# dpkg-shlibdeps resolve the tool's DT_NEEDED entries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS)
@@ -48,7 +50,9 @@ cpack_add_component(development
     DISPLAY_NAME "kaurl development files"
     DESCRIPTION "URI decomposition for media URIs: headers, CMake package and pkg-config file"
     DEPENDS runtime)
-cpack_add_component(tool
-    DISPLAY_NAME "kaurl tool"
-    DESCRIPTION "URI decomposition for media URIs: the kaurl command-line tool"
-    DEPENDS runtime)
+if(TARGET kaurl_tool)
+    cpack_add_component(tool
+        DISPLAY_NAME "kaurl tool"
+        DESCRIPTION "URI decomposition for media URIs: the kaurl command-line tool"
+        DEPENDS runtime)
+endif()
