@@ -61,7 +61,9 @@ check "$work/cmake/kaurl_consumer"
 c++ -std=c++17 "$work/source/main.cpp" $(pkg-config --cflags --libs kaurl) -o "$work/pkg-config"
 check "$work/pkg-config"
 
+# The packaged tool runs the library's own test suite through the packaged library.
 if [[ " ${names[*]} " == *" kaurl "* ]]; then
-    echo "$uri" | kaurl parse > /dev/null
+    /usr/bin/kaurl selftest > /dev/null
+    echo "$uri" | /usr/bin/kaurl parse > /dev/null
 fi
 echo "packaging.sh: installed, used and removed ${names[*]}"
