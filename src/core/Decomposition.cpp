@@ -1,5 +1,6 @@
 // The decomposition of URI text into the generic components of RFC 3986.
 #include <algorithm>
+#include <array>
 #include <locale>
 #include <utility>
 
@@ -34,11 +35,36 @@ const Expression& DecompositionExpression() {
 
 using Ctype = std::ctype<wchar_t>;
 
-// Lowercases code unit by code unit with `ctype`.
-UTF16String Lowercase(const Ctype& ctype, Iterator first, Iterator last) {
+// The facet's lowercase of every ASCII code unit, read once per thread and
+// facet: asking the facet costs a virtual call per code unit, and scheme and
+// host are mostly ASCII. A facet never changes once it is in a locale, and the
+// table holds that locale, so no other facet can take the remembered address.
+struct AsciiLowercase {
+    std::locale locale;
+    const Ctype* ctype = nullptr;
+    std::array<char16_t, 128> units{};
+};
+
+const AsciiLowercase& AsciiLowercaseOf(const std::locale& locale) {
+    thread_local AsciiLowercase table;
+    const Ctype& ctype = std::use_facet<Ctype>(locale);
+    if (table.ctype != &ctype) {
+        for (std::size_t unit = 0; unit < table.units.size(); ++unit) {
+            table.units[unit] = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
+        }
+        table.locale = locale;
+        table.ctype = &ctype;
+    }
+    return table;
+}
+
+// Lowercases code unit by code unit as the facet of `table` does.
+UTF16String Lowercase(const AsciiLowercase& table, Iterator first, Iterator last) {
     UTF16String result(first, last);
     for (char16_t& unit : result) {
-        unit = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
+        unit = unit < table.units.size()
+                   ? table.units[unit]
+                   : static_cast<char16_t>(table.ctype->tolower(static_cast<wchar_t>(unit)));
     }
     return result;
 }
@@ -55,7 +81,7 @@ void URI::Parse() {
     };
     // The global locale as it is now, held for the whole decomposition.
     const std::locale locale;
-    const auto& ctype = std::use_facet<Ctype>(locale);
+    const AsciiLowercase& lowercase = AsciiLowercaseOf(locale);
     try {
         // Reused by every decomposition on this thread: its storage is
         // allocated once, and each search overwrites all of it.
@@ -64,7 +90,7 @@ void URI::Parse() {
                                 DecompositionExpression(), boost::regex_constants::match_default)) {
             const auto& scheme = match[kScheme];
             if (scheme.first != scheme.second) {
-                store("scheme", Lowercase(ctype, scheme.first, scheme.second));
+                store("scheme", Lowercase(lowercase, scheme.first, scheme.second));
                 schemeStored = true;
             }
             const auto& authority = match[kAuthority];
@@ -93,7 +119,7 @@ void URI::Parse() {
                 store("port", UTF16String(colon + 1, authority.second));
                 hostEnd = colon;
             }
-            store("host", Lowercase(ctype, hostBegin, hostEnd));
+            store("host", Lowercase(lowercase, hostBegin, hostEnd));
             completed = true;
         }
     } catch (const boost::regex_error&) {

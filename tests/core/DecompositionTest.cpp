@@ -1,5 +1,6 @@
 #include "kaurl/URI.h"
 
+#include <locale>
 #include <string>
 #include <utility>
 
@@ -124,3 +125,22 @@ TEST(Decomposition, LongTextsAreDecomposedWhole) {
 }
 
 }  // namespace
+
+// Scheme and host are lowercased by the global locale of the moment.
+class KeepsCase : public std::ctype<wchar_t> {
+protected:
+    wchar_t do_tolower(wchar_t unit) const override { return unit; }
+    const wchar_t* do_tolower(wchar_t*, const wchar_t* end) const override { return end; }
+};
+
+TEST(Decomposition, LowercasesWithTheGlobalLocaleOfTheMoment) {
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new KeepsCase));
+    const kaurl::URI keptCase(u"HTTP://HOST");
+    std::locale::global(previous);
+    const kaurl::URI lowered(u"HTTP://HOST");
+    EXPECT_EQ(keptCase.GetScheme(), u"HTTP");
+    EXPECT_EQ(keptCase.GetHost(), u"HOST");
+    EXPECT_EQ(lowered.GetScheme(), u"http");
+    EXPECT_EQ(lowered.GetHost(), u"host");
+}
