@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Replaces the global operator new and delete of the benchmark binary (and so
 // of the library it loads) to count allocations per thread; plain
 // thread-local counters keep the cost out of the timings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Yardsticks over the whole corpus: the decomposition compiling its expression
 // for every text ("naive"), the bare copying that any decomposition needs
 // ("floor"), the search of the shared expression alone ("search-only"), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Heap use per decomposed object, counted by the replaced operator new, for
 // three corpus entries; the size of each class goes into the run's context.
 #include <string>

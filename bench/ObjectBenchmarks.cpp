@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Construction, Create, copy and assignment of the URI classes, each over the
 // corpus entries of its scheme (the generic class over the whole corpus).
 #include <cstdint>

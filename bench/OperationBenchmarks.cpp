@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The media URL composition and substitution, and the HTTP port number.
 #include <cstdint>
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Decomposition of one URI whose path, query or fragment grows to 1 MiB code
 // units; items are code units, so the rate must not fall with the length.
 #include <cstdint>

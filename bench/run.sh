@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Runs every benchmark with repetitions and prints the table of medians with
 # each one's time per item relative to the yardsticks of the same run.
 # Usage: bench/run.sh [repetitions] [extra benchmark flags...]

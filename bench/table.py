@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: BSL-1.0
 """Prints the medians of a kaurl_bench JSON report as Markdown tables.
 
 Every time is per item (per URI, or per code unit for the scaling runs), and

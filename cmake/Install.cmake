@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Installs the library, its public headers, the stand-in libraries that those
 # headers need, the command-line tool, and what lets other builds use them: a
 # CMake package (find_package(kaurl)) and a pkg-config file (kaurl.pc).

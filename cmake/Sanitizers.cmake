@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Instrumentation for the whole build, chosen at configure time:
 #   -DKAURL_SANITIZE=address,undefined   AddressSanitizer (with leak checks) + UBSan
 #   -DKAURL_SANITIZE=thread              ThreadSanitizer

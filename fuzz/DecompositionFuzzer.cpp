@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Differential fuzz target: kaurl::URI against a reference decomposition made
 // of plain character scans, on any sequence of UTF-16 code units.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Fuzz target for composing media URLs from a mount point and a path and
 // substituting a local mount path: for well-formed UTF-16 the composition is
 // valid exactly when the mount point is non-empty, and the substitution gives

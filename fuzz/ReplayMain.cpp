@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Runs a fuzz target once per file, without libFuzzer: each argument is a file
 // or a directory of files (the seed corpus). A broken property aborts.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Fuzz target for the four scheme classes: for any text, constructing,
 // copying, assigning, converting between classes and Create never throw; a
 // copy reads the same as its source; Create either yields what the

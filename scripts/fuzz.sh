@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UBSan) and
 # runs each in turn for SECONDS (default 60). Fails on the first finding; the
 # input that caused it is left in build-fuzz/findings/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Sets up, builds, and shows the kaurl tool at work on the shipped examples.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Builds kaurl's Debian packages with CPack, installs them, builds the example
 # consumer against them (CMake package and pkg-config), runs it, and removes
 # the packages again. Packages in ${KAURL_BUILD_DIR:-build}-deb.

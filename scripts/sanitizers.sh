@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Builds and runs the whole test suite under AddressSanitizer + UBSan (leak
 # checks included), then the concurrency tests under ThreadSanitizer. Any
 # finding stops the test that made it and fails this script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Decomposes a media URI given on the command line (or a sample one) and prints
 // its mount point, file name and file extension.
 #include <iostream>

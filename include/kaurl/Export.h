@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 #pragma once
 
 // The library is built with hidden visibility; KAURL_API marks what it exports.

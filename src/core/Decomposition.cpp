@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // The decomposition of URI text into the generic components of RFC 3986.
 #include <algorithm>
 #include <array>

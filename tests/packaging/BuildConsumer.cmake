@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Builds the example consumer against kaurl one way and checks what it prints.
 #
 #   cmake -DMETHOD=<find_package|pkg-config|add_subdirectory>

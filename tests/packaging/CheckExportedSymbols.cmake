@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Compares the demangled symbols that a shared library exports with a
 # checked-in list, so that an accidental export or a lost one fails.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Compiles each public header of the installed tree PREFIX on its own, with
 # nothing but the installed include directory and strict warnings, so that a
 # header which needs an uninstalled file, another header included before it,

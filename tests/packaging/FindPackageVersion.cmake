@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Checks which versions find_package(kaurl <version> CONFIG) accepts from the
 # installed tree PREFIX: the installed VERSION is compatible with requests of
 # the same major version up to itself, and with nothing else.

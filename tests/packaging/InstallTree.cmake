@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Installs the build tree BUILD_DIR (configuration CONFIG) into PREFIX, which
 # is emptied first so that nothing from an earlier run survives.
 #   cmake -DBUILD_DIR=<dir> -DPREFIX=<dir> -DCONFIG=<config> -P InstallTree.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Every operation run once for each of its allocations failing in turn: the
 // std::bad_alloc reaches the caller, nothing leaks, and the targets of
 // assignment and of the Create functions stay exactly as they were.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Threads using the library at once: distinct objects and runs of the
 // self-test suite on any threads, const calls on shared objects, and the
 // one-time set-up of the HTTP host check reached first by many threads

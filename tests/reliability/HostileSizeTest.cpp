@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // Texts of several MiB through the decomposition, the scheme classes and the
 // substitution. The results are checked exactly, so a step that gives up on
 // long input (a Boost.Regex limit turning the object invalid) or recurses

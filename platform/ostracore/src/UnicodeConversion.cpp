@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSL-1.0
 // UTF-8 <-> UTF-16 conversion with replacement of ill-formed input.
 //
 // Written by hand because the replacement rules matter here: a lone surrogate
