@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSL-1.0
 # Debian packages made by CPack from the install components:
 #   libkaurl<major>  the shared libraries (runtime)
 #   libkaurl-dev     headers, link symlinks, CMake package and kaurl.pc (development)
@@ -16,9 +17,8 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 # dpkg-shlibdeps turns the libraries' DT_NEEDED entries into dependencies on
-# Debian's packages as their shlibs files name them (libboost_regex.so.1.74.0
-# gives libboost-regex1.74.0-icu72, which libboost-regex1.74.0 provides;
-# libstdc++6, libc6, ...). The runtime package gets a shlibs file of its own
+# Debian's packages as their shlibs files name them (libstdc++6, libc6, ...);
+# Boost is compiled in from its headers and adds no dependency. The runtime package gets a shlibs file of its own
 # and runs ldconfig. The build directories of the project's own libraries let
 # dpkg-shlibdeps resolve the tool's DT_NEEDED entries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

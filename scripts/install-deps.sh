@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSL-1.0
 # Installs the Debian packages that building and testing kaurl needs.
 set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config dpkg-dev file
-    libboost-dev libboost-regex-dev
+    libboost1.81-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev
