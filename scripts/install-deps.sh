@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config dpkg-dev file
     libboost1.81-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev googletest
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev
     python3
