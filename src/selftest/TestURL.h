@@ -19,7 +19,7 @@ public:
 // The assertion on the mount-point substitution of the reference media URL:
 // with every backslash turned into "/", `path` must read
 // "/Volumes/MountedGrid/media/stories/123/ABA00.mxf". Otherwise calls
-// ostraunittesting::ThrowTestFailure.
+// ostraunittesting::ThrowTestFailure, and returns if that call returns.
 void AssertMountedMediaPath(UTF16String path);
 
 }  // namespace kaurl::unittests

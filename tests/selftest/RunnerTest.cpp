@@ -18,6 +18,9 @@ struct Outcomes {
     void Passes(const TestContext& context) { context.TraceOut() << "ran"; }
     void ThrowsStandard(const TestContext&) { throw std::runtime_error("disk gone"); }
     void ThrowsOther(const TestContext&) { throw 42; }
+    void FailsAssertion(const TestContext&) {
+        ostraunittesting::ThrowTestFailure("a == b", {"F", "f.cpp", 7});
+    }
 };
 
 TEST(Runner, ReportsEachOutcomeAndRunsEveryTestCase) {
@@ -30,6 +33,8 @@ TEST(Runner, ReportsEachOutcomeAndRunsEveryTestCase) {
         {"passes", &Outcomes::Passes, ""},
         {"standard", &Outcomes::ThrowsStandard, "outer/standard FAILED: exception: disk gone\n"},
         {"other", &Outcomes::ThrowsOther, "outer/other FAILED: unknown exception\n"},
+        {"assertion", &Outcomes::FailsAssertion,
+         "outer/assertion FAILED: assertion a == b failed in F at f.cpp:7\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -12,10 +12,6 @@ TestFailure::TestFailure(const std::string& expression, const LocationInfo& loca
       file_(location.file != nullptr ? location.file : ""),
       line_(location.line) {}
 
-void ThrowTestFailure(const char* expression, LocationInfo location) {
-    throw TestFailure(expression != nullptr ? expression : "", location);
-}
-
 bool TestCaseBase::Accept(TestVisitor& visitor) {
     return visitor.VisitTestCase(*this);
 }
