@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "selftest/CheckResult.h"
 
+#include <charconv>
 #include <cstring>
+#include <iterator>
+#include <limits>
 
 #include "ostracore/Utility.h"
 #include "selftest/TraceWriter.h"
@@ -29,8 +32,17 @@ void WriteExpected(std::ostream& trace, bool expected) {
     WriteAsciiPiece(trace, expected ? "true" : "false");
 }
 
+// Unformatted writes: the host's stream may be left in hex, with showpos, a
+// pending width or a grouping locale, none of which may show in the trace or
+// be changed by it.
+void WriteNarrowText(std::ostream& trace, const char* text, std::size_t size) {
+    trace.write(text, static_cast<std::streamsize>(size));
+}
+
 void WriteExpected(std::ostream& trace, int expected) {
-    trace << expected;
+    char digits[std::numeric_limits<int>::digits10 + 2];
+    const char* const end = std::to_chars(std::begin(digits), std::end(digits), expected).ptr;
+    WriteNarrowText(trace, digits, static_cast<std::size_t>(end - digits));
 }
 
 template <class Expected>
@@ -38,7 +50,7 @@ void WriteFailureLine(std::ostream& trace, const char* classLabel, const char* m
                       Expected expected, const UTF16String& uriText) {
     WriteAsciiPiece(trace, "   Test failed! ");
     WriteAsciiPiece(trace, classLabel);
-    trace << "::";
+    WriteNarrowText(trace, "::", 2);
     WriteAsciiPiece(trace, methodLabel);
     WriteAsciiPiece(trace, " did not match expected \"");
     WriteExpected(trace, expected);

@@ -3,6 +3,9 @@
 // miss (MismatchingURLs.cpp) and against this file's own failure call: one run
 // shows every check in its place, and where the path assertion fails.
 #include <cstdint>
+#include <iomanip>
+#include <ios>
+#include <locale>
 #include <sstream>
 #include <string>
 
@@ -103,14 +106,54 @@ std::string Lines(const FailureLine (&lines)[count]) {
     return text;
 }
 
-TEST(DefaultTestTrace, ReturningFailureCallLetsEveryBlockRun) {
+// A host may hand over its trace stream in any state; the trace reads the
+// same, and the stream keeps its settings.
+struct StreamState {
+    std::string name;
+    void (*apply)(std::ostream&);
+};
+
+void PrintTo(const StreamState& state, std::ostream* out) {
+    *out << state.name;
+}
+
+class DefaultTestTrace : public testing::TestWithParam<StreamState> {};
+
+struct ThousandsGrouping : std::numpunct<char> {
+    char do_thousands_sep() const override { return ','; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST_P(DefaultTestTrace, RunsOnPastTheFailureCall) {
     std::ostringstream trace;
+    GetParam().apply(trace);
+    const auto flags = trace.flags();
+    const auto fill = trace.fill();
+    const auto width = trace.width();
+    const std::locale locale = trace.getloc();
     failureCall = {&trace, false, 0};
     TestURL().DefaultTest(TestContext(trace));
     EXPECT_EQ(trace.str(), kBeginLine + Lines(kBeforeAssertion) + kFailureCallRecord +
                                Lines(kAfterAssertion) + kEndLine);
     EXPECT_GT(failureCall.line, 0);
+    EXPECT_EQ(trace.flags(), flags);
+    EXPECT_EQ(trace.fill(), fill);
+    EXPECT_EQ(trace.width(), width);
+    EXPECT_TRUE(trace.getloc() == locale);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    States, DefaultTestTrace,
+    testing::Values(StreamState{"Default", [](std::ostream&) {}},
+                    StreamState{"Hex", [](std::ostream& s) { s << std::hex << std::uppercase; }},
+                    StreamState{"ShowPos", [](std::ostream& s) { s << std::showpos; }},
+                    StreamState{"PendingWidth",
+                                [](std::ostream& s) { s << std::setfill('*') << std::setw(9); }},
+                    StreamState{"Grouping",
+                                [](std::ostream& s) {
+                                    s.imbue(std::locale(s.getloc(), new ThousandsGrouping));
+                                }}),
+    [](const testing::TestParamInfo<StreamState>& info) { return info.param.name; });
 
 TEST(DefaultTestTrace, ThrowingFailureCallEndsTheRun) {
     std::ostringstream trace;
