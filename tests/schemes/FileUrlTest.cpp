@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kaurl/http.h"
 #include "kaurl/kamedia.h"
 #include "support/RowName.h"
 #include "support/SameState.h"
@@ -60,12 +61,18 @@ TEST_P(FileUrl, EveryConstructorGivesTheSameParts) {
 INSTANTIATE_TEST_SUITE_P(Texts, FileUrl, testing::ValuesIn(kFileCases),
                          kaurl::test_support::RowName());
 
-TEST(FileUrl, MediaObjectKeepsItsFileParts) {
-    const kaurl::kamedia::URL media(u"kamedia://grid/a.mxf");
-    const File url(media);
-    EXPECT_FALSE(url.IsValid());
-    EXPECT_EQ(url.GetFileName(), u"a.mxf");
-    EXPECT_EQ(url.GetFileExtension(), u"mxf");
+// Built from an object of another class, the file URL is invalid and adds
+// nothing: it keeps only the file parts that object had.
+TEST(FileUrl, ObjectOfAnotherClassKeepsOnlyItsOwnParts) {
+    const File fromMedia(kaurl::kamedia::URL(u"kamedia://grid/a.mxf"));
+    EXPECT_FALSE(fromMedia.IsValid());
+    EXPECT_EQ(fromMedia.GetFileName(), u"a.mxf");
+    EXPECT_EQ(fromMedia.GetFileExtension(), u"mxf");
+    // The HTTP class has cleared the flag of this "file" text.
+    const File fromHttp(kaurl::http::URL(u"file:///q.r"));
+    EXPECT_FALSE(fromHttp.IsValid());
+    EXPECT_EQ(fromHttp.GetFileName(), u"");
+    EXPECT_EQ(fromHttp.GetFileExtension(), u"");
 }
 
 TEST(FileCreate, AssignsOnlyValidFileUrls) {

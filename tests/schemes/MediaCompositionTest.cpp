@@ -26,6 +26,10 @@ struct Substitution {
     std::u16string expected;
 };
 
+void PrintTo(const Substitution& s, std::ostream* out) {
+    *out << testing::PrintToString(s.url) << " below " << testing::PrintToString(s.mountPath);
+}
+
 class MountPointSubstitution : public testing::TestWithParam<Substitution> {};
 
 TEST_P(MountPointSubstitution, PlacesTheDecodedPathBelowTheMountPath) {
@@ -49,6 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Substitution{kStory, u"", u"\\media\\stories\\123\\ABA00.mxf"},
                     Substitution{kStory, u"/", u"\\media\\stories\\123\\ABA00.mxf"},
                     Substitution{kStory, u"/Vol%20A/", u"/Vol A\\media\\stories\\123\\ABA00.mxf"},
+                    // The trailing separator goes before decoding: a decoded "/" stays.
+                    Substitution{u"kamedia://grid/a.mxf", u"/mnt%2F", u"/mnt/\\a.mxf"},
+                    Substitution{u"kamedia://grid/a.mxf", u"/mnt%2F/", u"/mnt/\\a.mxf"},
                     // Decoding comes before the slash conversion.
                     Substitution{u"kamedia://grid/a%20b/c%2Fd.mxf", u"/mnt",
                                  u"/mnt\\a b\\c\\d.mxf"},

@@ -17,43 +17,49 @@ struct MediaCase {
     std::u16string text;
     bool valid;
     bool isMediaScheme;
-    std::u16string mountPoint, fileName, extension, authority, host, path;
+    std::u16string mountPoint, fileName, extension, authority, host, path, userinfo, port;
 };
 
 void PrintTo(const MediaCase& c, std::ostream* out) {
-    *out << c.text.size() << " code units";
+    *out << testing::PrintToString(c.text);
 }
 
 // Rows: text, IsValid, IsKAMediaURI, mount point, file name, extension,
-// authority, host, path.
+// authority, host, path, user information, port.
 const MediaCase kMediaCases[] = {
     {u"kamedia://wendelgrid/media/stories/123/ABA00.mxf", true, true, u"wendelgrid", u"ABA00.mxf",
-     u"mxf", u"", u"wendelgrid", u"/media/stories/123/ABA00.mxf"},
+     u"mxf", u"", u"wendelgrid", u"/media/stories/123/ABA00.mxf", u"", u""},
     {u"kamedia://user@grid:99/a.mxf", true, true, u"user@grid:99", u"a.mxf", u"mxf", u"", u"grid",
-     u"/a.mxf"},
-    {u"kamedia://Grid/a.mxf", true, true, u"Grid", u"a.mxf", u"mxf", u"", u"grid", u"/a.mxf"},
-    {u"KAMEDIA://grid/a.mxf", true, true, u"grid", u"a.mxf", u"mxf", u"", u"grid", u"/a.mxf"},
+     u"/a.mxf", u"user", u"99"},
+    {u"kamedia://Grid/a.mxf", true, true, u"Grid", u"a.mxf", u"mxf", u"", u"grid", u"/a.mxf", u"",
+     u""},
+    {u"KAMEDIA://grid/a.mxf", true, true, u"grid", u"a.mxf", u"mxf", u"", u"grid", u"/a.mxf", u"",
+     u""},
     {u"kamedia://grid/dir.old/clip", true, true, u"grid", u"clip", u"old/clip", u"", u"grid",
-     u"/dir.old/clip"},
-    {u"kamedia://grid/media/clip", true, true, u"grid", u"clip", u"", u"", u"grid", u"/media/clip"},
-    {u"kamedia://grid/media/", true, true, u"grid", u"", u"", u"", u"grid", u"/media/"},
-    {u"kamedia://grid/clip.", true, true, u"grid", u"clip.", u"", u"", u"grid", u"/clip."},
+     u"/dir.old/clip", u"", u""},
+    {u"kamedia://grid/media/clip", true, true, u"grid", u"clip", u"", u"", u"grid", u"/media/clip",
+     u"", u""},
+    {u"kamedia://grid/media/", true, true, u"grid", u"", u"", u"", u"grid", u"/media/", u"", u""},
+    {u"kamedia://grid/clip.", true, true, u"grid", u"clip.", u"", u"", u"grid", u"/clip.", u"",
+     u""},
     {u"kamedia://grid/.hidden", true, true, u"grid", u".hidden", u"hidden", u"", u"grid",
-     u"/.hidden"},
-    {u"kamedia://grid", true, true, u"grid", u"", u"", u"", u"grid", u""},
+     u"/.hidden", u"", u""},
+    {u"kamedia://grid", true, true, u"grid", u"", u"", u"", u"grid", u"", u"", u""},
     {u"kamedia://grid/dir\\a.mxf", true, true, u"grid", u"dir\\a.mxf", u"mxf", u"", u"grid",
-     u"/dir\\a.mxf"},
+     u"/dir\\a.mxf", u"", u""},
     // The constructor keeps backslashes: all of it is the authority.
     {u"kamedia://grid\\media\\a.mxf", true, true, u"grid\\media\\a.mxf", u"", u"", u"",
-     u"grid\\media\\a.mxf", u""},
+     u"grid\\media\\a.mxf", u"", u"", u""},
     // No mount point: invalid, yet the file parts are stored.
-    {u"kamedia:///media/a.mxf", false, true, u"", u"a.mxf", u"mxf", u"", u"", u"/media/a.mxf"},
-    {u"kamedia:/media/a.mxf", false, true, u"", u"a.mxf", u"mxf", u"", u"", u"/media/a.mxf"},
+    {u"kamedia:///media/a.mxf", false, true, u"", u"a.mxf", u"mxf", u"", u"", u"/media/a.mxf", u"",
+     u""},
+    {u"kamedia:/media/a.mxf", false, true, u"", u"a.mxf", u"mxf", u"", u"", u"/media/a.mxf", u"",
+     u""},
     // Another scheme: the decomposition's table stays as it was.
-    {u"http://grid/a.mxf", false, false, u"", u"", u"", u"grid", u"grid", u"/a.mxf"},
-    {u"kamedias://grid/a.mxf", false, false, u"", u"", u"", u"grid", u"grid", u"/a.mxf"},
-    {u"//grid/a.mxf", false, false, u"", u"", u"", u"grid", u"grid", u"/a.mxf"},
-    {u"", false, false, u"", u"", u"", u"", u"", u""},
+    {u"http://grid/a.mxf", false, false, u"", u"", u"", u"grid", u"grid", u"/a.mxf", u"", u""},
+    {u"kamedias://grid/a.mxf", false, false, u"", u"", u"", u"grid", u"grid", u"/a.mxf", u"", u""},
+    {u"//grid/a.mxf", false, false, u"", u"", u"", u"grid", u"grid", u"/a.mxf", u"", u""},
+    {u"", false, false, u"", u"", u"", u"", u"", u"", u"", u""},
 };
 
 class MediaUrl : public testing::TestWithParam<MediaCase> {};
@@ -67,6 +73,8 @@ void ExpectMediaParts(const Media& url, const MediaCase& c) {
     EXPECT_EQ(url.GetAuthority(), c.authority);
     EXPECT_EQ(url.GetHost(), c.host);
     EXPECT_EQ(url.GetPath(), c.path);
+    EXPECT_EQ(url.GetUserInfo(), c.userinfo);
+    EXPECT_EQ(url.GetPort(), c.port);
     EXPECT_EQ(url.GetURIString(), c.text);
 }
 

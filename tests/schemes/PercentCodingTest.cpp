@@ -15,6 +15,10 @@ struct Coding {
     std::u16string expected;
 };
 
+void PrintTo(const Coding& c, std::ostream* out) {
+    *out << testing::PrintToString(c.text);
+}
+
 class PercentEncoding : public testing::TestWithParam<Coding> {};
 
 TEST_P(PercentEncoding, EscapesEveryByteOutsideTheUnreservedAlphabet) {
@@ -50,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Coding{u"%+7", u"\x07"}, Coding{u"%C3%A9", u"\u00e9"}, Coding{u"a%20b", u"a b"},
                     // The low eight bits of a negative number: -1 is 0xFF, which
                     // alone is ill-formed UTF-8.
-                    Coding{u"%-1", u"\uFFFD"}, Coding{u"%C3%-1", u"\uFFFD\uFFFD"}));
+                    Coding{u"%-1", u"\uFFFD"}, Coding{u"%C3%-1", u"\uFFFD\uFFFD"},
+                    // "-F" reads as -15, whose low byte 0xF1 leads F1 90 80 80.
+                    Coding{u"%-F%90%80%80", u"\U00050000"}));
 
 // An escape window that holds no number decodes to the "%" that introduced
 // it, consuming the window all the same.

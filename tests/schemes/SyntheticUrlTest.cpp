@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kaurl/http.h"
 #include "support/RowName.h"
 #include "support/SameState.h"
 
@@ -68,6 +69,15 @@ TEST(SyntheticUrl, DefaultIsInvalidAndEmpty) {
     EXPECT_FALSE(url.IsValid());
     EXPECT_EQ(url.GetURIString(), u"");
     EXPECT_EQ(url.GetSyntheticImporterID(), u"");
+}
+
+// The HTTP class has cleared the flag of this synthetic text, so the
+// synthetic class adds nothing: no identifier, and the authority stays.
+TEST(SyntheticUrl, ObjectWithClearedFlagGainsNothing) {
+    const Synthetic url(kaurl::http::URL(u"kasynthetic://Q"));
+    EXPECT_FALSE(url.IsValid());
+    EXPECT_EQ(url.GetSyntheticImporterID(), u"");
+    EXPECT_EQ(url.GetAuthority(), u"Q");
 }
 
 TEST(SyntheticCompose, BuildsTheTextFromTheIdentifier) {
