@@ -26,6 +26,17 @@ CLI::Validator ClassNameValidator() {
         "");
 }
 
+// CLI11 lets a positional take more values than its minimum only with
+// allow_extra_args, and with it reads a value written "[a,b]" as the list
+// "a", "b" and "[]" as no value at all. So allow_extra_args is switched off and
+// the minimum raised to the maximum: the positional still takes every value,
+// each exactly as written, and take_all() keeps CLI11 from counting the
+// values against that minimum.
+void TakeEveryValueAsWritten(CLI::Option* positional) {
+    const int unbounded = positional->get_expected_max();
+    positional->allow_extra_args(false)->expected(unbounded, unbounded)->take_all();
+}
+
 }  // namespace
 
 ParseCommand::ParseCommand(CLI::App& parent)
@@ -38,8 +49,8 @@ ParseCommand::ParseCommand(CLI::App& parent)
         ->capture_default_str();
     command_->add_flag("--json", json_, "One JSON object per line instead of text blocks");
     command_->add_flag("--check", check_, "Exit with status 1 when a URI is invalid for its class");
-    command_->add_option("URI", uris_,
-                         "URIs to parse; none, or -, reads one URI per line from standard input");
+    TakeEveryValueAsWritten(command_->add_option(
+        "URI", uris_, "URIs to parse; none, or -, reads one URI per line from standard input"));
     command_->footer(
         "Errors name a URI by its position: argument N is the Nth URI given, line N the Nth\n"
         "line read from standard input.\n\n"

@@ -8,6 +8,7 @@
 
 namespace {
 
+using kaurl::tooltest::CommandLine;
 using kaurl::tooltest::Lines;
 using kaurl::tooltest::RunTool;
 
@@ -67,6 +68,42 @@ TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
         ASSERT_EQ(Lines(result.err).size(), 1u) << result.err;
         EXPECT_EQ(result.err.rfind(testCase.err + " (see kaurl", 0), 0u) << result.err;
         EXPECT_EQ(result.err.find("secret"), std::string::npos) << result.err;
+    }
+}
+
+struct VerbatimCase {
+    std::vector<std::string> arguments;
+    std::string firstLine;  // of standard output
+    int status;
+};
+
+// CLI11 reads "[a,b]" as a list of its own; a URI such as "[::1]" must reach
+// the library as written, through every positional of every command.
+TEST(CommandLine, PositionalsAreTakenAsWritten) {
+    const std::vector<VerbatimCase> cases = {
+        {{"parse", "[::1]"}, "input        [::1]", 0},
+        {{"parse", "[a,b]"}, "input        [a,b]", 0},
+        {{"parse", "--", "[]"}, "input        []", 0},
+        {{"parse", "[v7.host]"}, "input        [v7.host]", 0},
+        {{"compose", "media", "[::1]", "[a,b]"}, "kamedia://%5B%3A%3A1%5D/%5Ba%2Cb%5D", 0},
+        {{"compose", "media", "[]", "[v7.host]"}, "kamedia://%5B%5D/%5Bv7.host%5D", 0},
+        {{"compose", "synthetic", "[::1]"}, "kasynthetic://[::1]", 0},
+        {{"compose", "synthetic", "[a,b]"}, "kasynthetic://[a,b]", 0},
+        {{"compose", "synthetic", "[]"}, "kasynthetic://[]", 0},
+        {{"compose", "synthetic", "[v7.host]"}, "kasynthetic://[v7.host]", 0},
+        {{"substitute", "kamedia://grid/a", "[::1]"}, "[::1]\\a", 0},
+        {{"substitute", "kamedia://grid/a", "[a,b]"}, "[a,b]\\a", 0},
+        {{"substitute", "kamedia://grid/a", "[]"}, "[]\\a", 0},
+        {{"substitute", "kamedia://grid/a", "[v7.host]"}, "[v7.host]\\a", 0},
+        // Not media URIs, but one argument each: status 1, not a usage error.
+        {{"substitute", "[a,b]", "/mnt"}, "", 1},
+        {{"substitute", "[]", "/mnt"}, "", 1},
+    };
+    for (const VerbatimCase& testCase : cases) {
+        SCOPED_TRACE(CommandLine(testCase.arguments));
+        const auto result = RunTool(testCase.arguments);
+        EXPECT_EQ(result.out.substr(0, result.out.find('\n')), testCase.firstLine);
+        EXPECT_EQ(result.status, testCase.status) << result.err;
     }
 }
 

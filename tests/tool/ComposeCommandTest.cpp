@@ -25,7 +25,6 @@ TEST(ComposeCommand, PrintsTheBuiltURIOrOneLineWhyNot) {
          "kamedia://wendelgrid/media%2Fa.mxf\n",
          "",
          0},
-        {{"compose", "media", "my grid", "a b.mxf"}, "kamedia://my%20grid/a%20b.mxf\n", "", 0},
         {{"compose", "synthetic", "Importer-7"}, "kasynthetic://Importer-7\n", "", 0},
         {{"compose", "media", "", "/secret.mxf"},
          "",

@@ -77,6 +77,14 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const std::string&
     return {ReadFile(outPath), ReadFile(errPath), status};
 }
 
+std::string CommandLine(const std::vector<std::string>& arguments) {
+    std::string line = "kaurl";
+    for (const std::string& argument : arguments) {
+        line += ' ' + argument;
+    }
+    return line;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream stream(text);

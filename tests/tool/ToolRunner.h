@@ -15,6 +15,9 @@ struct ToolResult {
 // Runs the built kaurl tool with `arguments` and `input` on standard input.
 ToolResult RunTool(const std::vector<std::string>& arguments, const std::string& input = "");
 
+// "kaurl ARGUMENT...", to name a test case by its command line.
+std::string CommandLine(const std::vector<std::string>& arguments);
+
 // The lines of `text`, each without its "\n".
 std::vector<std::string> Lines(const std::string& text);
 
