@@ -43,13 +43,15 @@ struct UsageCase {
 TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
     const std::vector<UsageCase> cases = {
         {{}, "kaurl: A subcommand is required"},
-        {{"secret"}, "kaurl: A subcommand is required"},
+        {{"secret"}, "kaurl: unknown subcommand; expected parse, compose, substitute or selftest"},
+        {{"--secret"}, "kaurl: unexpected argument or unknown option"},
         {{"parse", "--as", "secret"},
          "kaurl parse: --as: unknown class; expected uri, kamedia, kasynthetic, file, http or "
          "auto"},
         {{"parse", "--password=secret"}, "kaurl parse: unexpected argument or unknown option"},
         {{"parse", "--json=secret"}, "kaurl parse: an option was given a value it does not take"},
         {{"compose"}, "kaurl compose: A subcommand is required"},
+        {{"compose", "secret"}, "kaurl compose: unknown subcommand; expected media or synthetic"},
         {{"compose", "media", "grid"}, "kaurl compose media: PATH is required"},
         {{"compose", "media", "grid", "/a", "secret"},
          "kaurl compose media: unexpected argument or unknown option"},
