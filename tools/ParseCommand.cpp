@@ -49,11 +49,15 @@ ParseCommand::ParseCommand(CLI::App& parent)
         ->capture_default_str();
     command_->add_flag("--json", json_, "One JSON object per line instead of text blocks");
     command_->add_flag("--check", check_, "Exit with status 1 when a URI is invalid for its class");
+    command_->add_flag(
+        "--create", create_,
+        "Read URIs with the class's Create instead of its constructor (the default)");
     TakeEveryValueAsWritten(command_->add_option(
         "URI", uris_, "URIs to parse; none, or -, reads one URI per line from standard input"));
     command_->footer(
         "Errors name a URI by its position: argument N is the Nth URI given, line N the Nth\n"
-        "line read from standard input.\n\n"
+        "line read from standard input. With --create a URI that Create refuses shows as\n"
+        "invalid, and backslashes in a kamedia URI count as slashes.\n\n"
         "Examples:\n"
         "  kaurl parse 'http://joe@MyHost:8080/a/b?x=1#top'\n"
         "  kaurl parse --as kamedia 'kamedia://wendelgrid/media/stories/123/ABA00.mxf'\n"
@@ -99,7 +103,9 @@ void ParseCommand::ParseOne(const std::string& utf8, const InputPosition& positi
         failed_ = true;
         return;
     }
-    const UriView view = uriClass_ ? DescribeAs(*uriClass_, *text) : DescribeWithSchemeClass(*text);
+    const Reading reading = create_ ? Reading::Create : Reading::Constructor;
+    const UriView view = uriClass_ ? DescribeAs(*uriClass_, *text, reading)
+                                   : DescribeWithSchemeClass(*text, reading);
     if (json_) {
         WriteJsonLine(std::cout, view);
     } else {

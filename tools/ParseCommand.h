@@ -12,8 +12,9 @@
 
 namespace kaurl::tool {
 
-// kaurl parse [--as CLASS] [--json] [--check] [URI...]: shows what a URI class
-// makes of each URI, from the arguments or one per line from standard input.
+// kaurl parse [--as CLASS] [--json] [--check] [--create] [URI...]: shows what
+// a URI class makes of each URI, from the arguments or one per line from
+// standard input.
 class ParseCommand {
 public:
     explicit ParseCommand(CLI::App& parent);
@@ -31,6 +32,7 @@ private:
     std::string className_ = "auto";
     bool json_ = false;
     bool check_ = false;
+    bool create_ = false;
     std::vector<std::string> uris_;
 
     std::optional<UriClass> uriClass_;  // none: the class follows the scheme

@@ -27,7 +27,7 @@ constexpr std::array<std::pair<UriClass, const char*>, 5> kClassNames{{
 }};
 
 UriView GenericView(UriClass uriClass, const URI& uri) {
-    UriView view{UTF16to8(uri.GetURIString()), uriClass, uri.IsValid(), {}, std::nullopt};
+    UriView view{{}, uriClass, uri.IsValid(), {}, std::nullopt};
     view.fields = {
         {"scheme", "scheme", UTF16to8(uri.GetScheme())},
         {"authority", "authority", UTF16to8(uri.GetAuthority())},
@@ -72,7 +72,7 @@ UriView HttpView(const http::URL& url) {
 // Every scheme class's constructor from a URI object copies the decomposition
 // and adds its own parts, exactly as its constructor from the text would, so
 // the text is decomposed only once.
-UriView Describe(UriClass uriClass, const URI& generic) {
+UriView ConstructedView(UriClass uriClass, const URI& generic) {
     switch (uriClass) {
         case UriClass::Media:
             return MediaView(kamedia::URL(generic));
@@ -86,6 +86,36 @@ UriView Describe(UriClass uriClass, const URI& generic) {
             break;
     }
     return GenericView(UriClass::Generic, generic);
+}
+
+// `url` as `create` leaves it: still empty when `create` refuses the text.
+template <typename Url>
+Url Created(const UTF16String& text, Url url, bool (*create)(const UTF16String&, Url&)) {
+    create(text, url);
+    return url;
+}
+
+UriView CreatedView(UriClass uriClass, const UTF16String& text) {
+    switch (uriClass) {
+        case UriClass::Media:
+            return MediaView(Created(text, kamedia::URL(), kamedia::Create));
+        case UriClass::Synthetic:
+            return SyntheticView(Created(text, kasynthetic::URL(), kasynthetic::Create));
+        case UriClass::File:
+            // The file class has no default constructor; one copied from an
+            // empty generic URI is just as empty.
+            return FileView(Created(text, file::URL(URI()), file::Create));
+        case UriClass::Http:
+            return HttpView(Created(text, http::URL(), http::Create));
+        case UriClass::Generic:
+            break;
+    }
+    return GenericView(UriClass::Generic, Created(text, URI(), kaurl::Create));
+}
+
+UriView WithInput(UriView view, const UTF16String& text) {
+    view.input = UTF16to8(text);
+    return view;
 }
 
 UriClass ClassForScheme(const URI& uri) {
@@ -119,13 +149,18 @@ std::optional<UriClass> UriClassNamed(std::string_view name) {
     return std::nullopt;
 }
 
-UriView DescribeAs(UriClass uriClass, const UTF16String& text) {
-    return Describe(uriClass, URI(text));
+UriView DescribeAs(UriClass uriClass, const UTF16String& text, Reading reading) {
+    return WithInput(reading == Reading::Create ? CreatedView(uriClass, text)
+                                                : ConstructedView(uriClass, URI(text)),
+                     text);
 }
 
-UriView DescribeWithSchemeClass(const UTF16String& text) {
+UriView DescribeWithSchemeClass(const UTF16String& text, Reading reading) {
     const URI generic(text);
-    return Describe(ClassForScheme(generic), generic);
+    const UriClass uriClass = ClassForScheme(generic);
+    return WithInput(reading == Reading::Create ? CreatedView(uriClass, text)
+                                                : ConstructedView(uriClass, generic),
+                     text);
 }
 
 }  // namespace kaurl::tool

@@ -28,18 +28,24 @@ struct UriField {
 
 // Everything an object of one URI class says about a text.
 struct UriView {
-    std::string input;
+    std::string input;  // the text as given
     UriClass uriClass;
     bool valid;                     // the class's own IsValid
     std::vector<UriField> fields;   // every string getter, empty values included
     std::optional<int> portNumber;  // HTTP URLs only
 };
 
-// What an object of `uriClass` built from `text` reports.
-UriView DescribeAs(UriClass uriClass, const ostracore::UTF16String& text);
+// How a text becomes an object of its class.
+enum class Reading {
+    Constructor,  // the class's constructor from the text
+    Create,       // the class's Create; a refused text leaves an empty, invalid object
+};
+
+// What an object of `uriClass` read from `text` reports.
+UriView DescribeAs(UriClass uriClass, const ostracore::UTF16String& text, Reading reading);
 
 // As DescribeAs, with the class that handles the text's scheme, or the
 // generic class when no scheme class does.
-UriView DescribeWithSchemeClass(const ostracore::UTF16String& text);
+UriView DescribeWithSchemeClass(const ostracore::UTF16String& text, Reading reading);
 
 }  // namespace kaurl::tool

@@ -107,9 +107,21 @@ TEST(ParseCommand, HumanBlocksAreSeparatedByOneBlankLine) {
     EXPECT_EQ(inputs, expected);
 }
 
+// The object that the class's constructor makes of `text`, or with `create`
+// the object that its Create leaves in `url`.
+template <typename Url>
+Url Read(const ostracore::UTF16String& text, bool create, Url url,
+         bool (*createFunction)(const ostracore::UTF16String&, Url&)) {
+    if (!create) {
+        return Url(text);
+    }
+    createFunction(text, url);
+    return url;
+}
+
 // The expected values come from the library's own objects, so every getter of
 // every class is compared with what the tool printed.
-json ExpectedJson(const std::string& input, const std::string& className) {
+json ExpectedJson(const std::string& input, const std::string& className, bool create) {
     const auto text = UTF8to16(input);
     json expected;
     const auto addGeneric = [&expected](const kaurl::URI& uri) {
@@ -124,26 +136,26 @@ json ExpectedJson(const std::string& input, const std::string& className) {
         expected["fragment"] = UTF16to8(uri.GetFragment());
     };
     if (className == "kamedia") {
-        const kaurl::kamedia::URL url(text);
+        const auto url = Read(text, create, kaurl::kamedia::URL(), kaurl::kamedia::Create);
         addGeneric(url);
         expected["mount_point"] = UTF16to8(url.GetMountPoint());
         expected["file_name"] = UTF16to8(url.GetFileName());
         expected["file_extension"] = UTF16to8(url.GetFileExtension());
     } else if (className == "kasynthetic") {
-        const kaurl::kasynthetic::URL url(text);
+        const auto url = Read(text, create, kaurl::kasynthetic::URL(), kaurl::kasynthetic::Create);
         addGeneric(url);
         expected["synthetic_importer_id"] = UTF16to8(url.GetSyntheticImporterID());
     } else if (className == "file") {
-        const kaurl::file::URL url(text);
+        const auto url = Read(text, create, kaurl::file::URL(kaurl::URI()), kaurl::file::Create);
         addGeneric(url);
         expected["file_name"] = UTF16to8(url.GetFileName());
         expected["file_extension"] = UTF16to8(url.GetFileExtension());
     } else if (className == "http") {
-        const kaurl::http::URL url(text);
+        const auto url = Read(text, create, kaurl::http::URL(), kaurl::http::Create);
         addGeneric(url);
         expected["port_number"] = url.GetPortNumber();
     } else {
-        addGeneric(kaurl::URI(text));
+        addGeneric(Read(text, create, kaurl::URI(), kaurl::Create));
     }
     expected["input"] = input;
     expected["class"] = className;
@@ -181,8 +193,12 @@ std::string JoinedInputs() {
     return input;
 }
 
-void ExpectJsonLines(const std::string& asClass) {
-    const auto result = RunTool({"parse", "--json", "--as", asClass}, JoinedInputs());
+void ExpectJsonLines(const std::string& asClass, bool create) {
+    std::vector<std::string> arguments = {"parse", "--json", "--as", asClass};
+    if (create) {
+        arguments.push_back("--create");
+    }
+    const auto result = RunTool(arguments, JoinedInputs());
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const auto lines = Lines(result.out);
@@ -191,18 +207,25 @@ void ExpectJsonLines(const std::string& asClass) {
         SCOPED_TRACE(lines[i]);
         const json actual = json::parse(lines[i]);
         const std::string className = asClass == "auto" ? kJsonCases[i].autoClass : asClass;
-        EXPECT_EQ(actual, ExpectedJson(kJsonCases[i].input, className));
+        EXPECT_EQ(actual, ExpectedJson(kJsonCases[i].input, className, create));
     }
 }
 
+// Read with the constructor and with Create (--create), which refuses some
+// texts and turns backslashes in media texts into slashes.
 TEST(ParseCommand, JsonLinesParseBackToEveryGetterOfTheSchemeClass) {
-    ExpectJsonLines("auto");
+    for (const bool create : {false, true}) {
+        SCOPED_TRACE(create ? "--create" : "constructor");
+        ExpectJsonLines("auto", create);
+    }
 }
 
 TEST(ParseCommand, JsonLinesParseBackToEveryGetterOfTheChosenClass) {
-    for (const char* asClass : {"uri", "kamedia", "kasynthetic", "file", "http"}) {
-        SCOPED_TRACE(asClass);
-        ExpectJsonLines(asClass);
+    for (const bool create : {false, true}) {
+        for (const char* asClass : {"uri", "kamedia", "kasynthetic", "file", "http"}) {
+            SCOPED_TRACE(std::string(asClass) + (create ? " --create" : ""));
+            ExpectJsonLines(asClass, create);
+        }
     }
 }
 
@@ -247,6 +270,12 @@ TEST(ParseCommand, BadInputIsReportedByPositionAndTheRestIsProcessed) {
          "kaurl parse: line 2: not a valid URI for the class kamedia\n",
          1},
         {{"parse", "--json", "--check"}, "http://h/\nkasynthetic://x\n", 2, "", 0},
+        // A text that Create refuses counts as invalid.
+        {{"parse", "--json", "--check", "--create"},
+         "kamedia://grid\\a.mxf\nhttp://bad_host/secret\n",
+         2,
+         "kaurl parse: line 2: not a valid URI for the class http\n",
+         1},
         // Without --check an invalid URI is a result, not a failure.
         {{"parse", "--json"}, "relative/path\n", 1, "", 0},
     };
