@@ -7,20 +7,23 @@
 
 namespace kaurl::tool {
 
-// kaurl substitute [--separator CHAR] MEDIA-URI MOUNT-PATH: prints the local
-// path of a media URI's file below the path at which its mount point is mounted.
+// kaurl substitute [--separator CHAR] [--allow-unsafe] MEDIA-URI MOUNT-PATH:
+// prints the local path of a media URI's file below the path at which its mount
+// point is mounted. Unless allowed, a path with a '..' segment below the mount
+// path or with a control character is refused.
 class SubstituteCommand {
 public:
     explicit SubstituteCommand(CLI::App& parent);
 
     bool Chosen() const { return command_->parsed(); }
-    // The exit status: 1 when an argument is not UTF-8 or the URI is not a
-    // valid media URI.
+    // The exit status: 1 when an argument is not UTF-8, the URI is not a
+    // valid media URI or the local path is refused.
     int Run() const;
 
 private:
     CLI::App* command_;
     std::string separator_;
+    bool allowUnsafe_ = false;
     std::string mediaUri_;
     std::string mountPath_;
 };

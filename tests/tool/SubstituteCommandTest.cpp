@@ -8,6 +8,7 @@
 
 namespace {
 
+using kaurl::tooltest::CommandLine;
 using kaurl::tooltest::RunTool;
 
 struct SubstituteCase {
@@ -18,6 +19,11 @@ struct SubstituteCase {
 };
 
 TEST(SubstituteCommand, PrintsTheLocalPathOrOneLineWhyNot) {
+    const std::string kParentSegment =
+        "kaurl substitute: argument 1: gives a local path with a '..' segment below the mount "
+        "path (--allow-unsafe prints it anyway)\n";
+    const std::string kControlCharacter =
+        "gives a local path with a control character (--allow-unsafe prints it anyway)\n";
     const std::vector<SubstituteCase> cases = {
         {{"substitute", "kamedia://wendelgrid/media/a.mxf", "/Volumes/Grid/"},
          "/Volumes/Grid\\media\\a.mxf\n",
@@ -50,9 +56,36 @@ TEST(SubstituteCommand, PrintsTheLocalPathOrOneLineWhyNot) {
          "",
          "kaurl substitute: argument 2: not valid UTF-8\n",
          1},
+        // Decoded escapes must not take the path out of the mount path or
+        // put control characters into it, unless --allow-unsafe is given.
+        {{"substitute", "kamedia://grid/media/..%2F..%2Fetc%2Fpasswd", "/Volumes/Grid/"},
+         "",
+         kParentSegment,
+         1},
+        {{"substitute", "kamedia://grid/media/..%5C..%5Csecret", "/mnt"}, "", kParentSegment, 1},
+        {{"substitute", "kamedia://grid/media/../secret", "/mnt"}, "", kParentSegment, 1},
+        {{"substitute", "--separator", "\xC2\xA6", "kamedia://grid/a%5C..%5Csecret", "/mnt"},
+         "",
+         kParentSegment,
+         1},
+        {{"substitute", "kamedia://grid/a%00secret", "/mnt"},
+         "",
+         "kaurl substitute: argument 1: " + kControlCharacter,
+         1},
+        {{"substitute", "kamedia://grid/a", "/mnt%0Asecret"},
+         "",
+         "kaurl substitute: argument 2: " + kControlCharacter,
+         1},
+        {{"substitute", "kamedia://grid/a/..x/./b..", "/mnt"}, "/mnt\\a\\..x\\.\\b..\n", "", 0},
+        {{"substitute", "--allow-unsafe", "kamedia://grid/media/..%2F..%2Fetc%2Fpasswd",
+          "/Volumes/Grid/"},
+         "/Volumes/Grid\\media\\..\\..\\etc\\passwd\n",
+         "",
+         0},
+        {{"substitute", "--allow-unsafe", "kamedia://grid/a%01", "/mnt"}, "/mnt\\a\x01\n", "", 0},
     };
     for (const SubstituteCase& testCase : cases) {
-        SCOPED_TRACE(testCase.arguments.back());
+        SCOPED_TRACE(CommandLine(testCase.arguments));
         const auto result = RunTool(testCase.arguments);
         EXPECT_EQ(result.out, testCase.out);
         EXPECT_EQ(result.err, testCase.err);
