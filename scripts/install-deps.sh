@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: BSL-1.0
-# Installs the Debian packages that building and testing kaurl needs.
+# Installs the Debian packages that building and testing kaurl needs. Says in
+# one line what it installs; apt's own output goes to a log file, whose tail is
+# shown only when the installation fails.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
     build-essential cmake pkg-config dpkg-dev file
@@ -10,6 +13,8 @@ packages=(
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev
     python3
+    doxygen scdoc mandoc man-db
+    lintian
 )
 
 missing=()
@@ -18,9 +23,23 @@ for package in "${packages[@]}"; do
         missing+=("$package")
 done
 
-if ((${#missing[@]})); then
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} == 0)); then
+    echo "install-deps: all ${#packages[@]} packages are installed"
+    exit 0
+fi
+
+build=${KAURL_BUILD_DIR:-$root/build}
+mkdir -p "$build"
+log=$build/install-deps.log
+echo "install-deps: installing ${missing[*]} (apt's output: $log)"
+
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+apt_get() {
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 -y "$@"
+}
+if ! { apt_get update && apt_get install --no-install-recommends "${missing[@]}"; } > "$log" 2>&1; then
+    tail -n 25 "$log" >&2
+    echo "install-deps: apt-get failed; the whole output is in $log" >&2
+    exit 1
 fi
