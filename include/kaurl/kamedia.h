@@ -1,65 +1,139 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
+/// @file
+/// Media URIs ("kamedia"): the class kaurl::kamedia::URL, its composition from
+/// a mount point and a path, and the substitution of a local mount path.
+
 #include "kaurl/URI.h"
 
+/// Media URIs, scheme "kamedia", which name a file below a storage mount point.
 namespace kaurl::kamedia {
 
-// A media URI: "kamedia://" + mount point + path below it, for example
-// "kamedia://wendelgrid/media/stories/123/ABA00.mxf" (mount point
-// "wendelgrid", file name "ABA00.mxf", extension "mxf").
-//
-// The authority moves into the "mountpoint" part (so GetAuthority is empty),
-// kept as written: case, user information and port included, not decoded.
-// Valid only for the scheme "kamedia" with a non-empty mount point.
+/// A media URI: "kamedia://" + mount point + path below it, for example
+/// "kamedia://wendelgrid/media/stories/123/ABA00.mxf" (mount point
+/// "wendelgrid", file name "ABA00.mxf", extension "mxf").
+///
+/// The authority moves into the "mountpoint" part (so GetAuthority is empty),
+/// kept as written: case, user information and port included, not decoded.
+/// The path gives the parts "filename" and "fileextension".
+/// Valid only for the scheme "kamedia" with a non-empty mount point.
+///
+/// @snippet media.cpp example
 class KAURL_API URL : public URI {
 public:
+    /// An empty, invalid URL.
+    /// @constructorfailure
     URL();
-    // Backslashes in `text` are ordinary characters here; only Create turns
-    // them into slashes.
+
+    /// Decomposes `text` and moves its authority into the mount point.
+    /// Backslashes in `text` are ordinary characters here; only Create turns
+    /// them into slashes.
+    /// @param text The URI text.
+    /// @constructorfailure
     explicit URL(const UTF16String& text);
+
+    /// Takes the decomposition of any URI object and adds the media parts,
+    /// exactly as the constructor from its text would.
+    /// @param other A URI of any class; one of another scheme gives an
+    /// invalid URL.
+    /// @constructorfailure
     explicit URL(const URI& other);
+
+    /// Copies the URL.
+    /// @param other The URL to copy.
+    /// @constructorfailure
     URL(const URL& other);
+
     ~URL() override;
 
-    // Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// @param other The URL to copy.
+    /// @return This object.
+    /// @strongguarantee
     URL& operator=(const URL& other);
 
+    /// Whether the text had a scheme, the scheme is "kamedia" and the mount
+    /// point is not empty.
+    /// @return true for a valid media URL.
+    /// @strongguarantee
     bool IsValid() const override;
 
+    /// The part "mountpoint": the authority as written, not decoded.
+    /// @return The mount point; "" when there is none.
+    /// @strongguarantee
     UTF16String GetMountPoint() const;
-    // Text after the last "/" of the path: u"ABA00.mxf"; "" when there is none.
+
+    /// Text after the last "/" of the path: u"ABA00.mxf"; "" when there is none.
+    /// A backslash is an ordinary character.
+    /// @return The part "filename", not decoded.
+    /// @strongguarantee
     UTF16String GetFileName() const;
-    // Text after the last "." of the whole path: u"mxf"; for
-    // u"kamedia://grid/dir.old/clip" it is u"old/clip".
+
+    /// Text after the last "." of the whole path: u"mxf"; for
+    /// u"kamedia://grid/dir.old/clip" it is u"old/clip".
+    /// @return The part "fileextension"; "" when there is none.
+    /// @strongguarantee
     UTF16String GetFileExtension() const;
 
 private:
     KAURL_INTERNAL void ParseSchemeParts();
 };
 
-// Whether the scheme of `uri` is "kamedia"; validity is not consulted.
+/// Whether the scheme of `uri` is "kamedia"; validity is not consulted.
+/// @param uri A URI of any class.
+/// @return Whether its scheme is "kamedia".
+/// @strongguarantee
 KAURL_API bool IsKAMediaURI(const URI& uri);
 
-// Turns every backslash of `text` into "/", and when that yields a valid media
-// URL assigns it to `url` and returns true; otherwise returns false and leaves
-// `url` untouched. u"kamedia://grid\\media\\a.mxf" gives the URI text
-// u"kamedia://grid/media/a.mxf" with mount point u"grid".
+/// Turns every backslash of `text` into "/", and when that yields a valid media
+/// URL assigns it to `url` and returns true; otherwise returns false and leaves
+/// `url` untouched. `u"kamedia://grid\\media\\a.mxf"` gives the URI text
+/// `u"kamedia://grid/media/a.mxf"` with mount point `u"grid"`.
+/// @param text The URI text; backslashes count as slashes.
+/// @param url Receives the URL when it is valid.
+/// @return Whether the text gives a valid media URL.
+/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URL& url);
 
-// Builds "kamedia://" + encode(mountPoint) + "/" + encode(path without its
-// leading separators) and hands it to Create. Every byte outside
-// [-_.~0-9a-zA-Z] is percent-encoded, separators inside the path included:
-// (u"wendelgrid", u"/media/a.mxf") gives u"kamedia://wendelgrid/media%2Fa.mxf".
-// Returns false, leaving `url` untouched, when the mount point is empty.
+/// Builds "kamedia://" + encode(mountPoint) + "/" + encode(path without its
+/// leading separators) and hands it to Create. Every byte outside
+/// `[-_.~0-9a-zA-Z]` is percent-encoded, separators inside the path included:
+/// (u"wendelgrid", u"/media/a.mxf") gives u"kamedia://wendelgrid/media%2Fa.mxf".
+/// Returns false, leaving `url` untouched, when the mount point is empty.
+///
+/// @snippet composition.cpp example
+///
+/// @param mountPoint The mount point's name.
+/// @param path The path below the mount point; "/" and the backslash both
+/// separate.
+/// @param url Receives the URL.
+/// @return Whether a valid URL was made, i.e. the mount point is not empty.
+/// @strongguarantee
+/// @par Standard
+/// The bytes of the UTF-8 form are encoded as @rfc{2.1} says, with upper-case
+/// hexadecimal digits; the unreserved characters of @rfc{2.3} stay as they are.
 KAURL_API bool CreateFromMountPointAndPath(const UTF16String& mountPoint, const UTF16String& path,
                                            URL& url);
 
-// The local path of the URL's file below `mountPointPath`: the mount path with
-// one trailing separator dropped and its escapes decoded, followed by the
-// decoded URL path with backslashes as separators.
-// (u"kamedia://wendelgrid/media/a.mxf", u"/Volumes/Grid/") gives
-// u"/Volumes/Grid\\media\\a.mxf". Returns "" for an invalid URL.
+/// The local path of the URL's file below `mountPointPath`: the mount path with
+/// one trailing separator dropped and its escapes decoded, followed by the
+/// decoded URL path with backslashes as separators.
+/// `(u"kamedia://wendelgrid/media/a.mxf", u"/Volumes/Grid/")` gives
+/// `u"/Volumes/Grid\\media\\a.mxf"`. Returns "" for an invalid URL.
+///
+/// @warning The decoded path is not normalised and may leave the mount path:
+/// "%2E%2E" decodes to "..", and escapes such as "%0A" to control characters.
+/// Check the result before using it as a file name.
+/// @snippet composition.cpp hazard
+///
+/// @param url The media URL; only its path is used, not its mount point.
+/// @param mountPointPath Where the URL's mount point is mounted locally.
+/// @return The local path, or "" for an invalid URL.
+/// @strongguarantee
+/// @par Standard
+/// Escapes are decoded as @rfc{2.1} defines them; a malformed escape still
+/// becomes one byte.
 KAURL_API UTF16String SubstituteMountPointAndReturnPath(const URL& url,
                                                         const UTF16String& mountPointPath);
 

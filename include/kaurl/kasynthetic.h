@@ -1,43 +1,89 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
+/// @file
+/// Synthetic-importer URIs ("kasynthetic"): the class kaurl::kasynthetic::URL
+/// and its composition from an importer identifier.
+
 #include "kaurl/URI.h"
 
+/// Synthetic-importer URIs, scheme "kasynthetic", which carry the identifier of
+/// a synthetic importer.
 namespace kaurl::kasynthetic {
 
-// A synthetic-importer URI: "kasynthetic://" + importer identifier. The
-// authority moves into the "instanceID" part (so GetAuthority is empty), kept
-// exactly as written. Valid only for the scheme "kasynthetic" with a
-// non-empty identifier.
+/// A synthetic-importer URI: "kasynthetic://" + importer identifier. The
+/// authority moves into the "instanceID" part (so GetAuthority is empty), kept
+/// exactly as written. Valid only for the scheme "kasynthetic" with a
+/// non-empty identifier.
+///
+/// @snippet synthetic.cpp example
 class KAURL_API URL : public URI {
 public:
+    /// An empty, invalid URL.
+    /// @constructorfailure
     URL();
+
+    /// Decomposes `text` and moves its authority into the identifier.
+    /// @param text The URI text.
+    /// @constructorfailure
     explicit URL(const UTF16String& text);
+
+    /// Takes the decomposition of any URI object and adds the identifier,
+    /// exactly as the constructor from its text would.
+    /// @param other A URI of any class; one of another scheme gives an
+    /// invalid URL.
+    /// @constructorfailure
     explicit URL(const URI& other);
+
+    /// Copies the URL.
+    /// @param other The URL to copy.
+    /// @constructorfailure
     URL(const URL& other);
+
     ~URL() override;
 
-    // Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// @param other The URL to copy.
+    /// @return This object.
+    /// @strongguarantee
     URL& operator=(const URL& other);
 
+    /// Whether the text had a scheme, the scheme is "kasynthetic" and the
+    /// identifier is not empty.
+    /// @return true for a valid synthetic-importer URL.
+    /// @strongguarantee
     bool IsValid() const override;
 
-    // u"kasynthetic://Importer-7" gives u"Importer-7"; "" when absent.
+    /// u"kasynthetic://Importer-7" gives u"Importer-7"; "" when absent.
+    /// @return The part "instanceID": the authority as written, not decoded.
+    /// @strongguarantee
     UTF16String GetSyntheticImporterID() const;
 
 private:
     KAURL_INTERNAL void ParseSchemeParts();
 };
 
-// When `text` yields a valid synthetic-importer URL assigns it to `url` and
-// returns true; otherwise returns false and leaves `url` untouched.
+/// When `text` yields a valid synthetic-importer URL assigns it to `url` and
+/// returns true; otherwise returns false and leaves `url` untouched.
+/// @param text The URI text.
+/// @param url Receives the URL when it is valid.
+/// @return Whether the text gives a valid synthetic-importer URL.
+/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URL& url);
 
-// Create with u"kasynthetic://" + `identifier`, unescaped. An empty identifier,
-// or one that starts with "/", "?" or "#", gives false.
+/// Create with u"kasynthetic://" + `identifier`, unescaped. An empty identifier,
+/// or one that starts with "/", "?" or "#", gives false. Any of these three
+/// later in the identifier ends it; the rest becomes path, query or fragment.
+/// @param identifier The importer identifier.
+/// @param url Receives the URL when it is valid.
+/// @return Whether a valid URL was made.
+/// @strongguarantee
 KAURL_API bool CreateFromSyntheticImporterID(const UTF16String& identifier, URL& url);
 
-// Whether the scheme of `uri` is "kasynthetic"; validity is not consulted.
+/// Whether the scheme of `uri` is "kasynthetic"; validity is not consulted.
+/// @param uri A URI of any class.
+/// @return Whether its scheme is "kasynthetic".
+/// @strongguarantee
 KAURL_API bool IsKASyntheticURI(const URI& uri);
 
 }  // namespace kaurl::kasynthetic
