@@ -41,6 +41,13 @@ install(DIRECTORY
 
 if(TARGET kaurl_tool)
     install(TARGETS kaurl_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tool)
+    install(FILES ${PROJECT_SOURCE_DIR}/tools/completion/kaurl.bash
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions
+        RENAME kaurl
+        COMPONENT tool)
+endif()
+if(KAURL_MANUAL_PAGE)
+    install(FILES ${KAURL_MANUAL_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tool)
 endif()
 
 configure_package_config_file(

@@ -13,7 +13,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev
     python3
-    doxygen scdoc mandoc man-db
+    doxygen scdoc man-db
     lintian
 )
 
