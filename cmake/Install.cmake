@@ -10,12 +10,16 @@ include(CMakePackageConfigHelpers)
 set(KAURL_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/kaurl)
 
 # Installed libkaurl finds the stand-ins installed beside it, and the tool
-# finds the libraries, in whatever prefix the tree lands; in /usr these
-# entries are redundant but harmless.
-set_target_properties(kaurl PROPERTIES INSTALL_RPATH "$ORIGIN")
-if(TARGET kaurl_tool)
-    file(RELATIVE_PATH tool_to_libraries ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
-    set_target_properties(kaurl_tool PROPERTIES INSTALL_RPATH "$ORIGIN/${tool_to_libraries}")
+# finds the libraries, in whatever prefix the tree lands. A library directory
+# that the loader searches anyway (/usr/lib/<multiarch> in a Debian package)
+# needs no RUNPATH, and Debian's policy wants none there.
+if(NOT CMAKE_INSTALL_FULL_LIBDIR IN_LIST CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES)
+    set_target_properties(kaurl PROPERTIES INSTALL_RPATH "$ORIGIN")
+    if(TARGET kaurl_tool)
+        file(RELATIVE_PATH tool_to_libraries ${CMAKE_INSTALL_FULL_BINDIR}
+            ${CMAKE_INSTALL_FULL_LIBDIR})
+        set_target_properties(kaurl_tool PROPERTIES INSTALL_RPATH "$ORIGIN/${tool_to_libraries}")
+    endif()
 endif()
 
 # Each library gets an export set of its own because each has its own namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: BSL-1.0
-# Builds kaurl's Debian packages with CPack, installs them, builds the example
-# consumer against them (CMake package and pkg-config), runs it, and removes
-# the packages again. Packages in ${KAURL_BUILD_DIR:-build}-deb.
+# Builds kaurl's Debian packages with CPack, checks them with lintian, installs
+# them, builds the example consumer against them (CMake package and
+# pkg-config), runs it, tries the tool with its manual page and completion,
+# and removes the packages again. Packages in ${KAURL_BUILD_DIR:-build}-deb.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KAURL_BUILD_DIR:-$root/build}-deb
@@ -17,6 +18,15 @@ rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB)
 
 debs=("$build"/*.deb)
+
+# Debian's package checker finds no error and no warning; as root it runs as
+# nobody, since it complains about root.
+lint=(lintian --fail-on "error,warning")
+[[ $(id -u) -eq 0 ]] && lint=(runuser -u nobody -- "${lint[@]}")
+if ! "${lint[@]}" "${debs[@]}"; then
+    echo "packaging.sh: lintian found problems in the packages" >&2
+    exit 1
+fi
 names=()
 for deb in "${debs[@]}"; do
     names+=("$(dpkg-deb -f "$deb" Package)")
@@ -65,4 +75,22 @@ check "$work/pkg-config"
 # The packaged tool runs the library's own test suite through the packaged library.
 /usr/bin/kaurl selftest > /dev/null
 echo "$uri" | /usr/bin/kaurl parse > /dev/null
+
+# man finds the manual page, bash the completion, a browser the API reference.
+page=$(MANPAGER="cat" man kaurl 2> /dev/null)
+if [[ $page != *"kaurl substitute"* ]]; then
+    echo "packaging.sh: man kaurl does not show the manual page" >&2
+    exit 1
+fi
+completion=$(bash -c 'source /usr/share/bash-completion/completions/kaurl
+    COMP_WORDS=(kaurl parse --as ka) COMP_CWORD=3
+    _kaurl && echo "${COMPREPLY[*]}"')
+if [[ $completion != "kamedia kasynthetic" ]]; then
+    echo "packaging.sh: the installed completion of 'kaurl parse --as ka' gave '$completion'" >&2
+    exit 1
+fi
+if [[ ! -f /usr/share/doc/libkaurl-dev/html/index.html ]]; then
+    echo "packaging.sh: the API reference is not installed" >&2
+    exit 1
+fi
 echo "packaging.sh: installed, used and removed ${names[*]}"
