@@ -20,7 +20,8 @@ class TestVisitor;
 class TestCaseBase;
 class TestSuite;
 
-/// Root of everything a suite holds.
+/// Root of everything a suite holds: test cases and nested suites. The example
+/// @ref unittesting.cpp walks a suite's tests with a visitor.
 class Test {
 public:
     virtual ~Test() = default;
