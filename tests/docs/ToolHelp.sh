@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: BSL-1.0
+# shellcheck shell=bash
 # Sourced by the documentation tests: walks the --help of the kaurl tool.
 
 # help_commands KAURL [COMMAND...]: prints every command path below the given
