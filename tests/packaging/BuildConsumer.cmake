@@ -4,22 +4,25 @@
 #   cmake -DMETHOD=<find_package|pkg-config|add_subdirectory>
 #         -DCONSUMER_DIR=<examples/consumer> -DWORK_DIR=<scratch dir>
 #         -DPREFIX=<installed tree> -DLIBDIR=<its library dir>
-#         -DSOURCE_DIR=<kaurl source tree> -DCXX=<compiler> -DGENERATOR=<generator>
-#         -DPKG_CONFIG=<pkg-config> -DVERSION=<kaurl version>
+#         -DSOURCE_DIR=<kaurl source tree> -DCXX=<compiler> -DCXX_FLAGS=<its flags>
+#         -DGENERATOR=<generator> -DPKG_CONFIG=<pkg-config> -DVERSION=<kaurl version>
 #         -P BuildConsumer.cmake
 #
 # find_package and pkg-config use the installed tree in PREFIX;
 # add_subdirectory builds kaurl from SOURCE_DIR inside the consumer's build.
+# The consumer is compiled with kaurl's own compiler flags: they may choose the
+# standard library (-stdlib=libc++), which library and consumer must share.
 
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${WORK_DIR})
+separate_arguments(cxx_flags UNIX_COMMAND "${CXX_FLAGS}")
 set(program ${WORK_DIR}/kaurl_consumer)
 
 function(configure_and_build)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR} -G ${GENERATOR}
-            -DCMAKE_CXX_COMPILER=${CXX} ${ARGN}
+            -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" ${ARGN}
         COMMAND_ERROR_IS_FATAL ANY)
     execute_process(
         COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR} -j 2
@@ -59,7 +62,7 @@ elseif(METHOD STREQUAL "pkg-config")
     separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
     file(MAKE_DIRECTORY ${WORK_DIR})
     execute_process(
-        COMMAND ${CXX} -std=c++17 ${CONSUMER_DIR}/main.cpp ${pc_flags}
+        COMMAND ${CXX} ${cxx_flags} -std=c++17 ${CONSUMER_DIR}/main.cpp ${pc_flags}
             -Wl,-rpath,${PREFIX}/${LIBDIR} -o ${program}
         COMMAND_ERROR_IS_FATAL ANY)
 elseif(METHOD STREQUAL "add_subdirectory")

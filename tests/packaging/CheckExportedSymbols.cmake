@@ -7,9 +7,18 @@
 #
 # With UPDATE=ON the list is rewritten from the library, keeping its comment
 # header. Symbols are compared as a sorted multiset: constructors and
-# destructors demangle to the same text once per ABI variant.
+# destructors demangle to the same text once per ABI variant. The standard
+# library's inline namespaces and ABI tags (libstdc++'s std::__cxx11:: and
+# [abi:cxx11], libc++'s std::__1::) are left out on both sides, so one list
+# serves builds against either library.
 
 cmake_minimum_required(VERSION 3.25)
+
+function(strip_standard_library_tags text out)
+    string(REGEX REPLACE "std::__(cxx11|1)::" "std::" text "${text}")
+    string(REPLACE "[abi:cxx11]" "" text "${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
 
 execute_process(
     COMMAND ${NM} -D --defined-only -C ${LIBRARY}
@@ -18,11 +27,14 @@ execute_process(
 
 # "<address> <type> <name>" -> "<name>"
 string(REGEX REPLACE "(^|\n)[0-9a-fA-F]+ [A-Za-z] " "\\1" nm_output "${nm_output}")
+
+strip_standard_library_tags("${nm_output}" nm_output)
 string(REPLACE "\n" ";" exported "${nm_output}")
 list(FILTER exported EXCLUDE REGEX "^$")
 list(SORT exported)
 
 file(STRINGS ${SYMBOLS_FILE} listed_lines)
+strip_standard_library_tags("${listed_lines}" listed_lines)
 set(header ${listed_lines})
 list(FILTER header INCLUDE REGEX "^#")
 set(listed ${listed_lines})

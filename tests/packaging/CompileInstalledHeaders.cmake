@@ -4,12 +4,13 @@
 # header which needs an uninstalled file, another header included before it,
 # or which warns in a consumer's build, fails.
 #
-#   cmake -DPREFIX=<installed tree> -DCXX=<compiler> -DWORK_DIR=<scratch dir>
-#         -P CompileInstalledHeaders.cmake
+#   cmake -DPREFIX=<installed tree> -DCXX=<compiler> -DCXX_FLAGS=<its flags>
+#         -DWORK_DIR=<scratch dir> -P CompileInstalledHeaders.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${WORK_DIR})
+separate_arguments(cxx_flags UNIX_COMMAND "${CXX_FLAGS}")
 file(GLOB_RECURSE headers RELATIVE ${PREFIX}/include ${PREFIX}/include/*.h)
 if(NOT headers)
     message(FATAL_ERROR "No headers installed below ${PREFIX}/include")
@@ -21,7 +22,7 @@ foreach(header IN LISTS headers)
     set(source ${WORK_DIR}/${name}.cpp)
     file(WRITE ${source} "#include <${header}>\n")
     execute_process(
-        COMMAND ${CXX} -std=c++17 -Wall -Wextra -Wpedantic -Werror -fsyntax-only
+        COMMAND ${CXX} ${cxx_flags} -std=c++17 -Wall -Wextra -Wpedantic -Werror -fsyntax-only
             -I${PREFIX}/include ${source}
         RESULT_VARIABLE result
         ERROR_VARIABLE errors)
