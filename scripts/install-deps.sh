@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev
+    abigail-tools
     python3
     doxygen scdoc man-db
     lintian
