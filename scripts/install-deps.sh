@@ -11,7 +11,7 @@ packages=(
     libboost1.81-dev
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     libcli11-dev nlohmann-json3-dev liburiparser-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
     abigail-tools
     python3
     doxygen scdoc man-db
