@@ -10,7 +10,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "reliability/UrlState.h"
+#include "support/UrlState.h"
 
 namespace {
 

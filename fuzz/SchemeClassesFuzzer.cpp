@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "reliability/UrlState.h"
+#include "support/UrlState.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "FailingAllocator.h"
-#include "UrlState.h"
+#include "support/UrlState.h"
 
 namespace {
 

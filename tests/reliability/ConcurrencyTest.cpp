@@ -14,9 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include "UrlState.h"
 #include "kaurl/SelfTest.h"
 #include "ostraunittesting/UnitTesting.h"
+#include "support/UrlState.h"
 
 namespace {
 

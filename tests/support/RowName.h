@@ -2,16 +2,38 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 namespace kaurl::test_support {
 
-// Names the instances of a table-driven test after their row: Row0, Row1, ...
+// A stable test name made of a row's input text: ASCII letters and digits
+// stay, any other ASCII character becomes "_", any other code unit its four
+// hexadecimal digits. Cut to 30 characters, so that CTest names stay short.
+inline std::string NameFromText(std::u16string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string name;
+    for (const char16_t unit : text) {
+        if ((unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') ||
+            (unit >= u'0' && unit <= u'9')) {
+            name += static_cast<char>(unit);
+        } else if (unit < 0x80) {
+            name += '_';
+        } else {
+            for (int shift = 12; shift >= 0; shift -= 4) {
+                name += kHex[(unit >> shift) & 0xF];
+            }
+        }
+    }
+    return name.empty() ? "empty" : name.substr(0, 30);
+}
+
+// Names the instances of a table-driven test after the `text` of their row.
 struct RowName {
     template <class Row>
     std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
-        return "Row" + std::to_string(info.index);
+        return NameFromText(info.param.text);
     }
 };
 
