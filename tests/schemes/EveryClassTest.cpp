@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: BSL-1.0
+// What every URI class does alike: copies, conversions, assignment and Create
+// all give an object that reads like the constructor's from the same text.
+#include <array>
+#include <string>
+#include <type_traits>
+
+#include <gtest/gtest.h>
+
+#include "support/UrlState.h"
+
+namespace {
+
+using kaurl::URI;
+using kaurl::test_support::CaptureState;
+using Media = kaurl::kamedia::URL;
+using Synthetic = kaurl::kasynthetic::URL;
+using File = kaurl::file::URL;
+using Http = kaurl::http::URL;
+
+// Valid and invalid texts of every scheme, so that each class also meets
+// texts that its own scheme step refuses or leaves alone.
+const std::u16string kTexts[] = {u"kamedia://user@Grid:99/dir.d/a.mxf?q#f",
+                                 u"kamedia://grid",
+                                 u"kamedia:///a.mxf",
+                                 u"kasynthetic://u@Gen:5/x?q#f",
+                                 u"kasynthetic:path",
+                                 u"FILE:///C:/dir.d/a.b",
+                                 u"file://host",
+                                 u"https://u@Host.example:9/p?q#f",
+                                 u"http://bad_host/",
+                                 u"//no/scheme",
+                                 u""};
+
+template <class Url>
+class EveryClass : public testing::Test {};
+
+struct ClassNames {
+    template <class Url>
+    static std::string GetName(int index) {
+        return std::array{"URI", "Media", "Synthetic", "File", "Http"}[index];
+    }
+};
+
+using Classes = testing::Types<URI, Media, Synthetic, File, Http>;
+TYPED_TEST_SUITE(EveryClass, Classes, ClassNames);
+
+TYPED_TEST(EveryClass, CopiesReadLikeTheOriginal) {
+    for (const std::u16string& text : kTexts) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        const TypeParam original(text);
+        const auto state = CaptureState(original);
+        EXPECT_EQ(CaptureState(TypeParam(original)), state);
+        EXPECT_EQ(CaptureState(TypeParam(URI(text))), state);
+        for (const std::u16string& before : kTexts) {
+            TypeParam assigned(before);
+            assigned = original;
+            EXPECT_EQ(CaptureState(assigned), state);
+        }
+        TypeParam self(text);
+        const TypeParam& alias = self;
+        self = alias;
+        EXPECT_EQ(CaptureState(self), state);
+    }
+}
+
+TYPED_TEST(EveryClass, CreateAssignsOnlyTextsTheClassAccepts) {
+    for (const std::u16string& text : kTexts) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        const TypeParam built(text);
+        for (const std::u16string& before : kTexts) {
+            TypeParam target(before);
+            const auto kept = CaptureState(target);
+            EXPECT_EQ(Create(text, target), built.IsValid());
+            EXPECT_EQ(CaptureState(target), built.IsValid() ? CaptureState(built) : kept);
+        }
+    }
+}
+
+TYPED_TEST(EveryClass, EmptyObjectReadsLikeTheEmptyText) {
+    if constexpr (std::is_default_constructible_v<TypeParam>) {
+        EXPECT_EQ(CaptureState(TypeParam()), CaptureState(TypeParam(u"")));
+    } else {
+        EXPECT_EQ(CaptureState(TypeParam(URI())), CaptureState(TypeParam(u"")));
+    }
+}
+
+// A copy takes the whole part table, also parts that another class added;
+// a class whose scheme step finds the flag cleared adds nothing.
+TEST(Conversion, KeepsForeignPartsAndAddsNoneToAClearedObject) {
+    const File fromMedia(Media(u"kamedia://grid/a.mxf"));
+    EXPECT_FALSE(fromMedia.IsValid());
+    EXPECT_EQ(fromMedia.GetFileName(), u"a.mxf");
+    EXPECT_EQ(fromMedia.GetFileExtension(), u"mxf");
+
+    const File file(Http(u"file:///q.r"));
+    EXPECT_FALSE(file.IsValid());
+    EXPECT_EQ(file.GetFileName() + file.GetFileExtension(), u"");
+    const Synthetic synthetic(Http(u"kasynthetic://Q"));
+    EXPECT_FALSE(synthetic.IsValid());
+    EXPECT_EQ(synthetic.GetSyntheticImporterID(), u"");
+    EXPECT_EQ(synthetic.GetAuthority(), u"Q");
+    const Media media(Http(u"kamedia://grid/a.mxf"));
+    EXPECT_FALSE(media.IsValid());
+    EXPECT_EQ(media.GetMountPoint() + media.GetFileName(), u"");
+    EXPECT_EQ(media.GetAuthority(), u"grid");
+}
+
+}  // namespace
