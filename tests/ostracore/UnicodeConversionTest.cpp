@@ -2,6 +2,7 @@
 #include "ostracore/Utility.h"
 
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -59,40 +60,35 @@ TEST(UnicodeConversion, EveryLoneSurrogateBecomesReplacement) {
     EXPECT_EQ(UTF16to8(u"\xDC00\xD800"), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-struct IllFormed {
-    std::string bytes;
-    std::u16string expected;
-};
-
-class IllFormedUTF8 : public testing::TestWithParam<IllFormed> {};
-
-TEST_P(IllFormedUTF8, EachMaximalSubpartBecomesOneReplacement) {
-    UnicodeErrorCode error = UnicodeErrorCode::None;
-    std::uint64_t count = 0;
-    EXPECT_EQ(UTF8to16(GetParam().bytes, &error, &count), GetParam().expected);
-    EXPECT_EQ(error, UnicodeErrorCode::IllFormedInput);
-    EXPECT_GT(count, 0u);
+// Overlong forms, an encoded surrogate, a value above U+10FFFF, bytes that
+// never occur, and sequences cut short at the end or before another character.
+TEST(UnicodeConversion, EachMaximalIllFormedSubpartBecomesOneReplacement) {
+    const std::pair<std::string, std::u16string> rows[] = {
+        {"\x80", u"\uFFFD"},
+        {"\xBF\x80", u"\uFFFD\uFFFD"},
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},
+        {"\xC1\xBF", u"\uFFFD\uFFFD"},
+        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xF0\x80\x80\xAF", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xF5\x80", u"\uFFFD\uFFFD"},
+        {"\xFF", u"\uFFFD"},
+        {"\xE2\x82", u"\uFFFD"},
+        {"\xE2\x82\x41", u"\uFFFDA"},
+        {"\xF0\x9F\x98", u"\uFFFD"},
+        {"a\xF0\x9F\x98\xC3\xA9", u"a\uFFFD\u00e9"},
+        {"\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
+         u"a\uFFFD\uFFFD\uFFFDb\uFFFDc\uFFFD\uFFFDd"}};
+    for (const auto& [bytes, expected] : rows) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        UnicodeErrorCode error = UnicodeErrorCode::None;
+        std::uint64_t count = 0;
+        EXPECT_EQ(UTF8to16(bytes, &error, &count), expected);
+        EXPECT_EQ(error, UnicodeErrorCode::IllFormedInput);
+        EXPECT_GT(count, 0u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IllFormedUTF8,
-    testing::Values(IllFormed{"\x80", u"\uFFFD"}, IllFormed{"\xBF\x80", u"\uFFFD\uFFFD"},
-                    IllFormed{"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong "/"
-                    IllFormed{"\xC1\xBF", u"\uFFFD\uFFFD"},            // overlong
-                    IllFormed{"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},  // overlong, 3 bytes
-                    IllFormed{"\xF0\x80\x80\xAF",
-                              u"\uFFFD\uFFFD\uFFFD\uFFFD"},            // overlong, 4 bytes
-                    IllFormed{"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
-                    IllFormed{"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
-                    IllFormed{"\xF5\x80", u"\uFFFD\uFFFD"}, IllFormed{"\xFF", u"\uFFFD"},
-                    IllFormed{"\xE2\x82", u"\uFFFD"},  // truncated at the end
-                    IllFormed{"\xE2\x82"
-                              "A",
-                              u"\uFFFDA"},  // truncated before ASCII
-                    IllFormed{"\xF0\x9F\x98", u"\uFFFD"},
-                    IllFormed{"a\xF0\x9F\x98\xC3\xA9", u"a\uFFFD\u00e9"},
-                    IllFormed{"\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
-                              u"a\uFFFD\uFFFD\uFFFDb\uFFFDc\uFFFD\uFFFDd"}));
 
 TEST(UnicodeConversion, EveryByteAloneConverts) {
     for (int byte = 0x80; byte <= 0xFF; ++byte) {
