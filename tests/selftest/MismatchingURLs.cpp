@@ -15,6 +15,12 @@ const UTF16String kWrongText = u"?";
 
 }  // namespace
 
+// A getter that misses every reference value.
+#define KAURL_WRONG_GETTER(Class, Getter) \
+    UTF16String Class::Getter() const {   \
+        return kWrongText;                \
+    }
+
 URI::URI(const UTF16String& text) : valid(false), uriString(text) {}
 URI::URI(const URI& other) = default;
 URI::~URI() = default;
@@ -24,30 +30,14 @@ bool URI::IsValid() const {
 UTF16String URI::GetURIString() const {
     return uriString;
 }
-UTF16String URI::GetScheme() const {
-    return kWrongText;
-}
-UTF16String URI::GetAuthority() const {
-    return kWrongText;
-}
-UTF16String URI::GetUserInfo() const {
-    return kWrongText;
-}
-UTF16String URI::GetHost() const {
-    return kWrongText;
-}
-UTF16String URI::GetPort() const {
-    return kWrongText;
-}
-UTF16String URI::GetPath() const {
-    return kWrongText;
-}
-UTF16String URI::GetQuery() const {
-    return kWrongText;
-}
-UTF16String URI::GetFragment() const {
-    return kWrongText;
-}
+KAURL_WRONG_GETTER(URI, GetScheme)
+KAURL_WRONG_GETTER(URI, GetAuthority)
+KAURL_WRONG_GETTER(URI, GetUserInfo)
+KAURL_WRONG_GETTER(URI, GetHost)
+KAURL_WRONG_GETTER(URI, GetPort)
+KAURL_WRONG_GETTER(URI, GetPath)
+KAURL_WRONG_GETTER(URI, GetQuery)
+KAURL_WRONG_GETTER(URI, GetFragment)
 
 namespace kamedia {
 
@@ -57,15 +47,9 @@ URL::~URL() = default;
 bool URL::IsValid() const {
     return false;
 }
-UTF16String URL::GetMountPoint() const {
-    return kWrongText;
-}
-UTF16String URL::GetFileName() const {
-    return kWrongText;
-}
-UTF16String URL::GetFileExtension() const {
-    return kWrongText;
-}
+KAURL_WRONG_GETTER(URL, GetMountPoint)
+KAURL_WRONG_GETTER(URL, GetFileName)
+KAURL_WRONG_GETTER(URL, GetFileExtension)
 UTF16String SubstituteMountPointAndReturnPath(const URL&, const UTF16String&) {
     return kWrongText;
 }

@@ -66,25 +66,4 @@ TEST(Runner, NamesTheInnermostSuiteOfANestedTestCase) {
     EXPECT_EQ(summary.failed, 2);
 }
 
-class CountedTest : public ostraunittesting::Test {
-public:
-    explicit CountedTest(int& destroyed) : destroyed_(destroyed) {}
-    ~CountedTest() override { ++destroyed_; }
-    bool Accept(ostraunittesting::TestVisitor&) override { return true; }
-
-private:
-    int& destroyed_;
-};
-
-TEST(Runner, SuiteFreesWhatItWasHanded) {
-    int destroyed = 0;
-    {
-        TestSuite suite("owner");
-        suite.AddTest(new CountedTest(destroyed));
-        suite.AddTest(new CountedTest(destroyed));
-        EXPECT_EQ(destroyed, 0);
-    }
-    EXPECT_EQ(destroyed, 2);
-}
-
 }  // namespace
