@@ -57,6 +57,7 @@ TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
          "kaurl compose media: unexpected argument or unknown option"},
         {{"compose", "synthetic"}, "kaurl compose synthetic: IDENTIFIER is required"},
         {{"substitute", "kamedia://grid/a"}, "kaurl substitute: MOUNT-PATH is required"},
+        {{"selftest", "secret"}, "kaurl selftest: unexpected argument or unknown option"},
         {{"substitute", "--separator", "secret", "kamedia://grid/a", "/mnt"},
          "kaurl substitute: --separator: must be exactly one character"},
         {{"substitute", "--separator", "", "kamedia://grid/a", "/mnt"},

@@ -19,10 +19,4 @@ TEST(SelfTestCommand, RunsTheSuiteAndSummarises) {
     EXPECT_EQ(result.status, 0);
 }
 
-TEST(SelfTestCommand, TakesNoArguments) {
-    const auto result = RunTool({"selftest", "extra"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-}
-
 }  // namespace
