@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: BSL-1.0
 // What every URI class does alike: copies, conversions, assignment and Create
 // all give an object that reads like the constructor's from the same text.
-#include <array>
 #include <string>
 #include <type_traits>
 
@@ -35,20 +34,16 @@ const std::u16string kTexts[] = {u"kamedia://user@Grid:99/dir.d/a.mxf?q#f",
 template <class Url>
 class EveryClass : public testing::Test {};
 
-struct ClassNames {
-    template <class Url>
-    static std::string GetName(int index) {
-        return std::array{"URI", "Media", "Synthetic", "File", "Http"}[index];
-    }
-};
-
 using Classes = testing::Types<URI, Media, Synthetic, File, Http>;
-TYPED_TEST_SUITE(EveryClass, Classes, ClassNames);
+// The empty name-generator argument keeps clang's -Wpedantic quiet in C++17.
+TYPED_TEST_SUITE(EveryClass, Classes, );
 
-TYPED_TEST(EveryClass, CopiesReadLikeTheOriginal) {
+// Create assigns only a text that the class accepts, and leaves its target
+// as it was otherwise.
+TYPED_TEST(EveryClass, CopiesAndCreateReadLikeTheConstructor) {
     for (const std::u16string& text : kTexts) {
         SCOPED_TRACE(testing::PrintToString(text));
-        const TypeParam original(text);
+        TypeParam original(text);
         const auto state = CaptureState(original);
         EXPECT_EQ(CaptureState(TypeParam(original)), state);
         EXPECT_EQ(CaptureState(TypeParam(URI(text))), state);
@@ -56,28 +51,18 @@ TYPED_TEST(EveryClass, CopiesReadLikeTheOriginal) {
             TypeParam assigned(before);
             assigned = original;
             EXPECT_EQ(CaptureState(assigned), state);
+            TypeParam created(before);
+            const auto kept = CaptureState(created);
+            EXPECT_EQ(Create(text, created), original.IsValid());
+            EXPECT_EQ(CaptureState(created), original.IsValid() ? state : kept);
         }
-        TypeParam self(text);
-        const TypeParam& alias = self;
-        self = alias;
-        EXPECT_EQ(CaptureState(self), state);
+        const TypeParam& alias = original;
+        original = alias;
+        EXPECT_EQ(CaptureState(original), state);
     }
 }
 
-TYPED_TEST(EveryClass, CreateAssignsOnlyTextsTheClassAccepts) {
-    for (const std::u16string& text : kTexts) {
-        SCOPED_TRACE(testing::PrintToString(text));
-        const TypeParam built(text);
-        for (const std::u16string& before : kTexts) {
-            TypeParam target(before);
-            const auto kept = CaptureState(target);
-            EXPECT_EQ(Create(text, target), built.IsValid());
-            EXPECT_EQ(CaptureState(target), built.IsValid() ? CaptureState(built) : kept);
-        }
-    }
-}
-
-TYPED_TEST(EveryClass, EmptyObjectReadsLikeTheEmptyText) {
+TYPED_TEST(EveryClass, EmptyReadsLikeTheEmptyText) {
     if constexpr (std::is_default_constructible_v<TypeParam>) {
         EXPECT_EQ(CaptureState(TypeParam()), CaptureState(TypeParam(u"")));
     } else {
@@ -100,10 +85,6 @@ TEST(Conversion, KeepsForeignPartsAndAddsNoneToAClearedObject) {
     EXPECT_FALSE(synthetic.IsValid());
     EXPECT_EQ(synthetic.GetSyntheticImporterID(), u"");
     EXPECT_EQ(synthetic.GetAuthority(), u"Q");
-    const Media media(Http(u"kamedia://grid/a.mxf"));
-    EXPECT_FALSE(media.IsValid());
-    EXPECT_EQ(media.GetMountPoint() + media.GetFileName(), u"");
-    EXPECT_EQ(media.GetAuthority(), u"grid");
 }
 
 }  // namespace

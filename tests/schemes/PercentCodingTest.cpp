@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: BSL-1.0
+// The text operations below the scheme classes, where the URL tables cannot
+// reach them.
 #include "schemes/PercentCoding.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "schemes/PathText.h"
 
 namespace {
 
@@ -46,6 +50,23 @@ TEST(PercentCoding, DecodeUndoesEncodeForWellFormedText) {
          {u"", u"media/stories/123/ABA00.mxf", u"My Grid:1", u"\u00e9\u4e2d\U0001F600 %41 \\"}) {
         EXPECT_EQ(PercentDecode(PercentEncode(text)), text);
     }
+}
+
+TEST(FileNameSplit, MissingSeparatorLeavesOutputUnchanged) {
+    std::u16string fileName = u"kept";
+    std::u16string extension = u"kept too";
+    kaurl::detail::SplitFileNameAndExtension(u"no separators", fileName, extension);
+    EXPECT_EQ(fileName + u"|" + extension, u"kept|kept too");
+}
+
+// Inserted text is never searched again.
+TEST(ReplaceAll, ReplacesEveryOccurrenceOnce) {
+    std::u16string text = u"aa";
+    kaurl::detail::ReplaceAll(text, u"a", u"aa");
+    EXPECT_EQ(text, u"aaaa");
+    text = u"xyxy";
+    kaurl::detail::ReplaceAll(text, u"xy", u"y");
+    EXPECT_EQ(text, u"yy");
 }
 
 }  // namespace
