@@ -8,11 +8,14 @@
 #include <locale>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
+#include "kaurl/http.h"
 #include "ostraunittesting/UnitTesting.h"
 #include "selftest/TestURL.h"
+#include "selftest/URICheck.h"
 
 namespace {
 
@@ -106,60 +109,63 @@ std::string Lines(const FailureLine (&lines)[count]) {
     return text;
 }
 
-// A host may hand over its trace stream in any state; the trace reads the
-// same, and the stream keeps its settings.
-struct StreamState {
-    std::string name;
-    void (*apply)(std::ostream&);
-};
-
-void PrintTo(const StreamState& state, std::ostream* out) {
-    *out << state.name;
-}
-
-class DefaultTestTrace : public testing::TestWithParam<StreamState> {};
-
 struct ThousandsGrouping : std::numpunct<char> {
     char do_thousands_sep() const override { return ','; }
     std::string do_grouping() const override { return "\3"; }
 };
 
-TEST_P(DefaultTestTrace, RunsOnPastTheFailureCall) {
-    std::ostringstream trace;
-    GetParam().apply(trace);
-    const auto flags = trace.flags();
-    const auto fill = trace.fill();
-    const auto width = trace.width();
-    const std::locale locale = trace.getloc();
-    failureCall = {&trace, false, 0};
-    TestURL().DefaultTest(TestContext(trace));
-    EXPECT_EQ(trace.str(), kBeginLine + Lines(kBeforeAssertion) + kFailureCallRecord +
-                               Lines(kAfterAssertion) + kEndLine);
-    EXPECT_GT(failureCall.line, 0);
-    EXPECT_EQ(trace.flags(), flags);
-    EXPECT_EQ(trace.fill(), fill);
-    EXPECT_EQ(trace.width(), width);
-    EXPECT_TRUE(trace.getloc() == locale);
+// A host may hand over its trace stream in any state; the trace reads the
+// same, and the stream keeps its settings.
+TEST(DefaultTestTrace, RunsOnPastTheFailureCallWhateverTheStreamState) {
+    const std::pair<const char*, void (*)(std::ostream&)> states[] = {
+        {"default", [](std::ostream&) {}},
+        {"hex", [](std::ostream& s) { s << std::hex << std::uppercase; }},
+        {"showpos", [](std::ostream& s) { s << std::showpos; }},
+        {"pending width", [](std::ostream& s) { s << std::setfill('*') << std::setw(9); }},
+        {"grouping",
+         [](std::ostream& s) { s.imbue(std::locale(s.getloc(), new ThousandsGrouping)); }},
+    };
+    for (const auto& [name, apply] : states) {
+        SCOPED_TRACE(name);
+        std::ostringstream trace;
+        apply(trace);
+        const auto flags = trace.flags();
+        const auto fill = trace.fill();
+        const auto width = trace.width();
+        const std::locale locale = trace.getloc();
+        failureCall = {&trace, false, 0};
+        TestURL().DefaultTest(TestContext(trace));
+        EXPECT_EQ(trace.str(), kBeginLine + Lines(kBeforeAssertion) + kFailureCallRecord +
+                                   Lines(kAfterAssertion) + kEndLine);
+        EXPECT_GT(failureCall.line, 0);
+        EXPECT_EQ(trace.flags(), flags);
+        EXPECT_EQ(trace.fill(), fill);
+        EXPECT_EQ(trace.width(), width);
+        EXPECT_TRUE(trace.getloc() == locale);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    States, DefaultTestTrace,
-    testing::Values(StreamState{"Default", [](std::ostream&) {}},
-                    StreamState{"Hex", [](std::ostream& s) { s << std::hex << std::uppercase; }},
-                    StreamState{"ShowPos", [](std::ostream& s) { s << std::showpos; }},
-                    StreamState{"PendingWidth",
-                                [](std::ostream& s) { s << std::setfill('*') << std::setw(9); }},
-                    StreamState{"Grouping",
-                                [](std::ostream& s) {
-                                    s.imbue(std::locale(s.getloc(), new ThousandsGrouping));
-                                }}),
-    [](const testing::TestParamInfo<StreamState>& info) { return info.param.name; });
 
 TEST(DefaultTestTrace, ThrowingFailureCallEndsTheRun) {
     std::ostringstream trace;
     failureCall = {&trace, true, 0};
     EXPECT_THROW(TestURL().DefaultTest(TestContext(trace)), ostraunittesting::TestFailure);
     EXPECT_EQ(trace.str(), kBeginLine + Lines(kBeforeAssertion) + kFailureCallRecord);
+}
+
+// What the default test's own checks never show: a URI text beyond ASCII and
+// a negative expected number.
+TEST(CheckResult, MismatchWritesTheTextAsUtf8AndTheNumberWithItsSign) {
+    using kaurl::unittests::MakeCheck;
+    std::ostringstream trace;
+    const TestContext context(trace);
+    MakeCheck(&kaurl::URI::GetPath, "/cafe", "kaurl::URI", "GetPath")(
+        kaurl::URI(u"http://h.example/caf\u00e9"), context);
+    MakeCheck(&kaurl::http::URL::GetPortNumber, -443, "kaurl::http::URL", "GetPortNumber")(
+        kaurl::URI(u"https://h.example"), context);
+    const FailureLine expected[] = {
+        {"kaurl::URI::GetPath", "/cafe", "http://h.example/caf\xc3\xa9"},
+        {"kaurl::http::URL::GetPortNumber", "-443", "https://h.example"}};
+    EXPECT_EQ(trace.str(), Lines(expected));
 }
 
 }  // namespace
