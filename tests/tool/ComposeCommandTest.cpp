@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: BSL-1.0
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "ToolRunner.h"
+#include "ExpectTool.h"
 
 namespace {
 
-struct ComposeCase {
-    std::vector<std::string> arguments;
-    int status;
-    std::string out, err = {};
-};
+using kaurl::tooltest::ExpectTool;
 
 // A refusal is one line per argument on standard error, which never quotes
 // the argument.
@@ -22,30 +17,18 @@ TEST(ComposeCommand, PrintsTheBuiltURIOrOneLineWhyNot) {
     const std::string noUri = synthetic +
                               "gives no valid synthetic-importer URI (it is empty or begins with "
                               "'/', '?' or '#')\n";
-    const ComposeCase cases[] = {
-        {{"compose", "media", "grid", "/media/a.mxf"}, 0, "kamedia://grid/media%2Fa.mxf\n"},
-        {{"compose", "media", "gr\xC3\xBCn", "/m\xC3\xA9/\xE2\x82\xAC.mxf"},
-         0,
-         "kamedia://gr%C3%BCn/m%C3%A9%2F%E2%82%AC.mxf\n"},
-        {{"compose", "synthetic", "Importer-7"}, 0, "kasynthetic://Importer-7\n"},
-        {{"compose", "media", "", "/secret.mxf"}, 1, "", media + "1: the mount point is empty\n"},
-        {{"compose", "media", "grid", "\xC0secret"}, 1, "", media + "2: not valid UTF-8\n"},
-        {{"compose", "media", "\xFFsecret", "\xFFsecret"},
-         1,
-         "",
-         media + "1: not valid UTF-8\n" + media + "2: not valid UTF-8\n"},
-        {{"compose", "synthetic", "\x80secret"}, 1, "", synthetic + "not valid UTF-8\n"},
-        {{"compose", "synthetic", ""}, 1, "", noUri},
-        {{"compose", "synthetic", "/secret"}, 1, "", noUri},
-        {{"compose", "synthetic", "?secret"}, 1, "", noUri},
-        {{"compose", "synthetic", "#secret"}, 1, "", noUri},
-    };
-    for (const ComposeCase& testCase : cases) {
-        SCOPED_TRACE(kaurl::tooltest::CommandLine(testCase.arguments));
-        const auto result = kaurl::tooltest::RunTool(testCase.arguments);
-        EXPECT_EQ(result.out, testCase.out);
-        EXPECT_EQ(result.err, testCase.err);
-        EXPECT_EQ(result.status, testCase.status);
+    ExpectTool({"compose", "media", "grid", "/media/a.mxf"}, 0, "kamedia://grid/media%2Fa.mxf\n");
+    ExpectTool({"compose", "media", "gr\xC3\xBCn", "/m\xC3\xA9/\xE2\x82\xAC.mxf"}, 0,
+               "kamedia://gr%C3%BCn/m%C3%A9%2F%E2%82%AC.mxf\n");
+    ExpectTool({"compose", "synthetic", "Importer-7"}, 0, "kasynthetic://Importer-7\n");
+    ExpectTool({"compose", "media", "", "/secret.mxf"}, 1, "",
+               media + "1: the mount point is empty\n");
+    ExpectTool({"compose", "media", "grid", "\xC0secret"}, 1, "", media + "2: not valid UTF-8\n");
+    ExpectTool({"compose", "media", "\xFFsecret", "\xFFsecret"}, 1, "",
+               media + "1: not valid UTF-8\n" + media + "2: not valid UTF-8\n");
+    ExpectTool({"compose", "synthetic", "\x80secret"}, 1, "", synthetic + "not valid UTF-8\n");
+    for (const char* identifier : {"", "/secret", "?secret", "#secret"}) {
+        ExpectTool({"compose", "synthetic", identifier}, 1, "", noUri);
     }
 }
 
