@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -12,19 +13,13 @@ namespace kaurl::test_support {
 // stay, any other ASCII character becomes "_", any other code unit its four
 // hexadecimal digits. Cut to 30 characters, so that CTest names stay short.
 inline std::string NameFromText(std::u16string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string name;
     for (const char16_t unit : text) {
-        if ((unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') ||
-            (unit >= u'0' && unit <= u'9')) {
-            name += static_cast<char>(unit);
-        } else if (unit < 0x80) {
-            name += '_';
-        } else {
-            for (int shift = 12; shift >= 0; shift -= 4) {
-                name += kHex[(unit >> shift) & 0xF];
-            }
-        }
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit));
+        const bool alphanumeric = (unit >= u'a' && unit <= u'z') ||
+                                  (unit >= u'A' && unit <= u'Z') || (unit >= u'0' && unit <= u'9');
+        name += alphanumeric ? std::string(1, static_cast<char>(unit)) : unit < 0x80 ? "_" : hex;
     }
     return name.empty() ? "empty" : name.substr(0, 30);
 }
