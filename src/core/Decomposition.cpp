@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: BSL-1.0
 // The decomposition of URI text into the generic components of RFC 3986.
+//
+// A decomposition keeps nothing between calls: its match results, the locale
+// that lowercases scheme and host, and every intermediate string belong to the
+// call. So a decomposition that starts on a thread while another is running
+// there (from a user's ctype facet that builds a URI itself) cannot disturb
+// it, no thread holds anything of the library when it ends, and the library
+// unloads cleanly after any use.
 #include <algorithm>
-#include <array>
 #include <locale>
 #include <utility>
 
@@ -15,6 +21,7 @@ namespace {
 using Expression =
     boost::basic_regex<wchar_t, boost::regex_traits<wchar_t, boost::cpp_regex_traits<wchar_t>>>;
 using Iterator = UTF16String::const_iterator;
+using Ctype = std::ctype<wchar_t>;
 
 // Groups of the expression that carry a component (numbered by their opening
 // parentheses).
@@ -22,11 +29,14 @@ enum Group { kScheme = 2, kAuthority = 4, kPath = 5, kQuery = 7, kFragment = 9 }
 
 // The expression of RFC 3986, Appendix B.
 //
-// Compiled once per process and shared read-only: compiling costs about ten
-// times the rest of a decomposition and takes a process-wide lock inside
-// Boost, while matching a const expression from many threads is safe. Each
-// thread keeps its own match results, which every search overwrites whole, so
-// no result differs from compiling anew.
+// Compiled once per process instead of at every call, and only read after
+// that: compiling costs about ten times the rest of a decomposition, while
+// matching a const expression from many threads at once is safe. The result
+// is the same as compiling anew: the expression has no case-insensitive part,
+// no character class and no collation, so the global locale of the first call
+// does not change what it matches. Compiling asks the ctype facet only to
+// widen the syntax characters, never to lowercase, so a facet that builds a
+// URI from its tolower cannot re-enter this initialisation.
 const Expression& DecompositionExpression() {
     static const Expression expression(
         L"^(([^:/?#]+):)?(//([^/?#]*))?([^?#]*)(\\?([^#]*))?(#(.*))?",
@@ -34,38 +44,13 @@ const Expression& DecompositionExpression() {
     return expression;
 }
 
-using Ctype = std::ctype<wchar_t>;
-
-// The facet's lowercase of every ASCII code unit, read once per thread and
-// facet: asking the facet costs a virtual call per code unit, and scheme and
-// host are mostly ASCII. A facet never changes once it is in a locale, and the
-// table holds that locale, so no other facet can take the remembered address.
-struct AsciiLowercase {
-    std::locale locale;
-    const Ctype* ctype = nullptr;
-    std::array<char16_t, 128> units{};
-};
-
-const AsciiLowercase& AsciiLowercaseOf(const std::locale& locale) {
-    thread_local AsciiLowercase table;
-    const Ctype& ctype = std::use_facet<Ctype>(locale);
-    if (table.ctype != &ctype) {
-        for (std::size_t unit = 0; unit < table.units.size(); ++unit) {
-            table.units[unit] = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
-        }
-        table.locale = locale;
-        table.ctype = &ctype;
-    }
-    return table;
-}
-
-// Lowercases code unit by code unit as the facet of `table` does.
-UTF16String Lowercase(const AsciiLowercase& table, Iterator first, Iterator last) {
+// Lowercases code unit by code unit with the facet's single-unit tolower.
+// Nothing is remembered between calls: any facet may map any code unit, and
+// only the code units of the text are shown to it.
+UTF16String Lowercase(const Ctype& ctype, Iterator first, Iterator last) {
     UTF16String result(first, last);
     for (char16_t& unit : result) {
-        unit = unit < table.units.size()
-                   ? table.units[unit]
-                   : static_cast<char16_t>(table.ctype->tolower(static_cast<wchar_t>(unit)));
+        unit = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
     }
     return result;
 }
@@ -80,22 +65,21 @@ void URI::Parse() {
     const auto store = [this](const char* name, UTF16String value) {
         parts.emplace(name, std::move(value));
     };
-    // The global locale as it is now, held for the whole decomposition.
-    const std::locale locale;
-    const AsciiLowercase& lowercase = AsciiLowercaseOf(locale);
+    // Everything that can raise boost::regex_error, the user's facet
+    // included, runs inside this block.
     try {
-        // Reused by every decomposition on this thread: its storage is
-        // allocated once, and each search overwrites all of it.
-        thread_local boost::match_results<Iterator> match;
+        boost::match_results<Iterator> match;
         if (boost::regex_search(uriString.cbegin(), uriString.cend(), match,
                                 DecompositionExpression(), boost::regex_constants::match_default)) {
+            // The global locale as it is now, read once for scheme and host.
+            const std::locale locale;
+            const Ctype& ctype = std::use_facet<Ctype>(locale);
             const auto& scheme = match[kScheme];
             if (scheme.first != scheme.second) {
-                store("scheme", Lowercase(lowercase, scheme.first, scheme.second));
+                store("scheme", Lowercase(ctype, scheme.first, scheme.second));
                 schemeStored = true;
             }
-            const auto& authority = match[kAuthority];
-            const auto storeSlice = [&store](const char* name, int group) {
+            const auto storeSlice = [&store, &match](const char* name, int group) {
                 const auto& text = match[group];
                 if (text.first != text.second) {
                     store(name, UTF16String(text.first, text.second));
@@ -108,6 +92,7 @@ void URI::Parse() {
 
             // Authority split: user information up to the first "@", then the
             // port after the first ":" that follows it, the rest is the host.
+            const auto& authority = match[kAuthority];
             Iterator hostBegin = authority.first;
             Iterator hostEnd = authority.second;
             const Iterator at = std::find(authority.first, authority.second, u'@');
@@ -120,12 +105,12 @@ void URI::Parse() {
                 store("port", UTF16String(colon + 1, authority.second));
                 hostEnd = colon;
             }
-            store("host", Lowercase(lowercase, hostBegin, hostEnd));
+            store("host", Lowercase(ctype, hostBegin, hostEnd));
             completed = true;
         }
     } catch (const boost::regex_error&) {
-        // Compilation or matching limits exceeded: the parts stored so far
-        // stay, and the URI is invalid.
+        // Compilation or matching limits exceeded, or a facet that gave up:
+        // the parts stored so far stay, and the URI is invalid.
     }
     valid = completed && schemeStored;
 }

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "kaurl/URI.h"
 
+#include <iomanip>
 #include <locale>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
+#include <boost/regex/pattern_except.hpp>
 
 #include "support/RowName.h"
 
@@ -33,13 +37,36 @@ struct Case {
     Components expected;
 };
 
+// Printable ASCII as it is, every other code unit as \uXXXX.
+void PrintText(const std::u16string& text, std::ostream* out) {
+    for (const char16_t unit : text) {
+        if (unit >= 0x20 && unit < 0x7F) {
+            *out << static_cast<char>(unit);
+        } else {
+            *out << "\\u" << std::hex << std::setw(4) << std::setfill('0')
+                 << static_cast<unsigned>(unit) << std::dec;
+        }
+    }
+}
+
 void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.text.size() << " code units";
+    PrintText(c.text, out);
 }
 
 Components Read(const kaurl::URI& uri) {
     return {uri.GetScheme(), uri.GetAuthority(), uri.GetUserInfo(), uri.GetHost(),
             uri.GetPort(),   uri.GetPath(),      uri.GetQuery(),    uri.GetFragment()};
+}
+
+void ExpectComponents(const Components& actual, const Components& expected) {
+    EXPECT_EQ(actual.scheme, expected.scheme);
+    EXPECT_EQ(actual.authority, expected.authority);
+    EXPECT_EQ(actual.userinfo, expected.userinfo);
+    EXPECT_EQ(actual.host, expected.host);
+    EXPECT_EQ(actual.port, expected.port);
+    EXPECT_EQ(actual.path, expected.path);
+    EXPECT_EQ(actual.query, expected.query);
+    EXPECT_EQ(actual.fragment, expected.fragment);
 }
 
 // Each row: text, validity, then scheme, authority, userinfo, host, port,
@@ -91,15 +118,7 @@ TEST_P(Decomposition, YieldsComponentsAndValidity) {
     const kaurl::URI uri(c.text);
     EXPECT_EQ(uri.IsValid(), c.valid);
     EXPECT_EQ(uri.GetURIString(), c.text);
-    const Components actual = Read(uri);
-    EXPECT_EQ(actual.scheme, c.expected.scheme);
-    EXPECT_EQ(actual.authority, c.expected.authority);
-    EXPECT_EQ(actual.userinfo, c.expected.userinfo);
-    EXPECT_EQ(actual.host, c.expected.host);
-    EXPECT_EQ(actual.port, c.expected.port);
-    EXPECT_EQ(actual.path, c.expected.path);
-    EXPECT_EQ(actual.query, c.expected.query);
-    EXPECT_EQ(actual.fragment, c.expected.fragment);
+    ExpectComponents(Read(uri), c.expected);
     EXPECT_EQ(kaurl::IsValid(c.text), c.valid);
 }
 
@@ -125,6 +144,99 @@ TEST(Decomposition, LongTextsAreDecomposedWhole) {
     EXPECT_EQ(uri.GetFragment(), longPath);
 }
 
+// A ctype facet that lowercases "A" to "Z" and U+00C9 (to U+00E9), and
+// leaves every other code unit as it is. It throws boost::regex_error for
+// `failing`, and with `reenters` its first lowercasing of U+00C9 builds a URI
+// of its own and keeps what it read.
+class TestCtype : public std::ctype<wchar_t> {
+public:
+    explicit TestCtype(std::optional<wchar_t> failing = {}, bool reenters = false)
+        : failing_(failing), reenters_(reenters) {}
+    mutable Components inner;
+
+protected:
+    wchar_t do_tolower(wchar_t unit) const override {
+        if (unit == failing_) {
+            throw boost::regex_error(boost::regex_constants::error_unknown);
+        }
+        if (unit == L'\u00C9' && reenters_) {
+            reenters_ = false;
+            inner = Read(kaurl::URI(u"Inner://In.Host:2/in?i#i"));
+        }
+        if (unit == L'\u00C9' || (unit >= L'A' && unit <= L'Z')) {
+            return unit + 0x20;
+        }
+        return unit;
+    }
+
+private:
+    std::optional<wchar_t> failing_;
+    mutable bool reenters_;
+};
+
+// Makes `facet` the global locale's ctype facet for the object's lifetime.
+class GlobalCtype {
+public:
+    explicit GlobalCtype(std::ctype<wchar_t>* facet)
+        : previous_(std::locale::global(std::locale(std::locale::classic(), facet))) {}
+    ~GlobalCtype() { std::locale::global(previous_); }
+
+private:
+    std::locale previous_;
+};
+
+struct FacetCase {
+    std::optional<wchar_t> failing;
+    std::u16string text;
+    bool valid;
+    Components expected;
+};
+
+void PrintTo(const FacetCase& c, std::ostream* out) {
+    PrintText(c.text, out);
+}
+
+// Rows: the code unit the facet fails on, if any, text, validity, then
+// the components as above.
+const FacetCase kFacetCases[] = {
+    // The facet fails in the host: what was stored before the host stays.
+    {L'O', u"s://u@hOst:1/p?q#f", false, {u"s", u"u@hOst:1", u"u", u"", u"1", u"/p", u"q", u"f"}},
+    // Only the code units of scheme and host are lowercased.
+    {L'Z',
+     u"HTTP://Host/Zeta?Z#Z",
+     true,
+     {u"http", u"Host", u"", u"host", u"", u"/Zeta", u"Z", u"Z"}},
+    {L'!', u"s://h", true, {u"s", u"h", u"", u"h"}},
+    {std::nullopt,
+     u"\u00C9X://\u00C9H/\u00C9?\u00C9#\u00C9",
+     true,
+     {u"\u00e9x", u"\u00C9H", u"", u"\u00e9h", u"", u"/\u00C9", u"\u00C9", u"\u00C9"}},
+};
+
+class DecompositionWithFacet : public testing::TestWithParam<FacetCase> {};
+
+TEST_P(DecompositionWithFacet, LowercasesOnlySchemeAndHost) {
+    const FacetCase& c = GetParam();
+    const GlobalCtype installed(new TestCtype(c.failing));
+    const kaurl::URI uri(c.text);
+    EXPECT_EQ(uri.IsValid(), c.valid);
+    ExpectComponents(Read(uri), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DecompositionWithFacet, testing::ValuesIn(kFacetCases),
+                         kaurl::test_support::RowName());
+
+TEST(Decomposition, FacetThatDecomposesLeavesTheOuterURIAlone) {
+    auto* facet = new TestCtype(std::nullopt, true);
+    const GlobalCtype installed(facet);
+    const kaurl::URI outer(u"\u00C9S://u@Outer.HOST:1/p?q#f");
+    EXPECT_TRUE(outer.IsValid());
+    ExpectComponents(Read(outer),
+                     {u"\u00e9s", u"u@Outer.HOST:1", u"u", u"outer.host", u"1", u"/p", u"q", u"f"});
+    ExpectComponents(facet->inner,
+                     {u"inner", u"In.Host:2", u"", u"in.host", u"2", u"/in", u"i", u"i"});
+}
+
 }  // namespace
 
 // Scheme and host are lowercased by the global locale of the moment.
@@ -135,10 +247,10 @@ protected:
 };
 
 TEST(Decomposition, LowercasesWithTheGlobalLocaleOfTheMoment) {
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new KeepsCase));
-    const kaurl::URI keptCase(u"HTTP://HOST");
-    std::locale::global(previous);
+    const kaurl::URI keptCase = [] {
+        const GlobalCtype installed(new KeepsCase);
+        return kaurl::URI(u"HTTP://HOST");
+    }();
     const kaurl::URI lowered(u"HTTP://HOST");
     EXPECT_EQ(keptCase.GetScheme(), u"HTTP");
     EXPECT_EQ(keptCase.GetHost(), u"HOST");
