@@ -82,7 +82,7 @@ bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts) {
 }
 
 bool SearchWithSharedExpression(const UTF16String& text) {
-    thread_local boost::match_results<Iterator> match;
+    boost::match_results<Iterator> match;
     return boost::regex_search(text.cbegin(), text.cend(), match, SharedExpression(),
                                boost::regex_constants::match_default);
 }

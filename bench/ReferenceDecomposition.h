@@ -18,8 +18,8 @@ using PartTable = std::map<std::string, UTF16String>;
 // anew for every text. Fills `parts` and returns the validity.
 bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts);
 
-// Only the search of a once-compiled expression over `text`, with the match
-// results reused: the part of a decomposition that is Boost.Regex's alone.
+// Only the search of a once-compiled expression over `text`, with fresh match
+// results as every decomposition has: the part that is Boost.Regex's alone.
 bool SearchWithSharedExpression(const UTF16String& text);
 
 // Where one stored part lies in its text.

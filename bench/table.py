@@ -4,7 +4,8 @@
 
 Every time is per item (per URI, or per code unit for the scaling runs), and
 the "x floor", "x naive" and "x uriparser" columns divide it by the time per
-URI of that yardstick in the same run: below 1 means faster than it.
+URI of that yardstick in the same run: below 1 means faster than it. The
+targets table gives the decomposition's ratios to its bounds.
 """
 import json
 import sys
@@ -43,6 +44,19 @@ def print_speed_table(rows):
               + " | ".join(ratios) + " |")
 
 
+def print_targets_table(rows):
+    """The decomposition (URI/construct) against the bounds it has to keep."""
+    names = ("URI/construct", "naive", "search-only", "floor")
+    if not all(name in rows for name in names):
+        return
+    construct, naive, search, floor = (time_per_item(rows[name]) for name in names)
+    print("\n| Target | ratio | bound |")
+    print("|---|---:|---:|")
+    print(f"| naive / URI/construct | {naive / construct:.2f} | at least 10 |")
+    print(f"| URI/construct / (search-only + floor) | {construct / (search + floor):.3f}"
+          " | at most 1.15 |")
+
+
 def print_scaling_table(rows):
     print("\n| Scaling | ns per code unit at 64 KiB | at 1 MiB | 1 MiB / 64 KiB |")
     print("|---|---:|---:|---:|")
@@ -74,6 +88,7 @@ def main(path):
         report = json.load(file)
     rows = medians(report)
     print_speed_table(rows)
+    print_targets_table(rows)
     print_scaling_table(rows)
     print_memory_table(rows, report.get("context", {}))
 
