@@ -14,11 +14,11 @@ YARDSTICKS = ("floor", "naive", "uriparser")
 
 
 def medians(report):
-    rows = {}
-    for entry in report["benchmarks"]:
-        if entry.get("aggregate_name") == "median":
-            rows[entry["run_name"]] = entry
-    return rows
+    """The median of every benchmark, in the order of registration (the runs
+    themselves may have been interleaved)."""
+    entries = [entry for entry in report["benchmarks"] if entry.get("aggregate_name") == "median"]
+    entries.sort(key=lambda entry: (entry["family_index"], entry["per_family_instance_index"]))
+    return {entry["run_name"]: entry for entry in entries}
 
 
 def time_per_item(entry):
