@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "kaurl/URI.h"
 
-#include <iomanip>
 #include <locale>
 #include <optional>
 #include <ostream>
@@ -37,20 +36,8 @@ struct Case {
     Components expected;
 };
 
-// Printable ASCII as it is, every other code unit as \uXXXX.
-void PrintText(const std::u16string& text, std::ostream* out) {
-    for (const char16_t unit : text) {
-        if (unit >= 0x20 && unit < 0x7F) {
-            *out << static_cast<char>(unit);
-        } else {
-            *out << "\\u" << std::hex << std::setw(4) << std::setfill('0')
-                 << static_cast<unsigned>(unit) << std::dec;
-        }
-    }
-}
-
 void PrintTo(const Case& c, std::ostream* out) {
-    PrintText(c.text, out);
+    *out << testing::PrintToString(c.text);
 }
 
 Components Read(const kaurl::URI& uri) {
@@ -193,7 +180,7 @@ struct FacetCase {
 };
 
 void PrintTo(const FacetCase& c, std::ostream* out) {
-    PrintText(c.text, out);
+    *out << testing::PrintToString(c.text);
 }
 
 // Rows: the code unit the facet fails on, if any, text, validity, then
