@@ -3,10 +3,11 @@
 //
 // A decomposition keeps nothing between calls: its match results, the locale
 // that lowercases scheme and host, and every intermediate string belong to the
-// call. So a decomposition that starts on a thread while another is running
-// there (from a user's ctype facet that builds a URI itself) cannot disturb
-// it, no thread holds anything of the library when it ends, and the library
-// unloads cleanly after any use.
+// call, and so does the matcher's stack, since the build turns Boost.Regex's
+// block cache off (see the top-level CMakeLists.txt). So a decomposition that
+// starts on a thread while another is running there (from a user's ctype
+// facet that builds a URI itself) cannot disturb it, no thread holds anything
+// of the library when it ends, and the library unloads cleanly after any use.
 #include <algorithm>
 #include <locale>
 #include <utility>
