@@ -28,7 +28,9 @@ foreach(library IN ITEMS ostracore ostraunittesting kaurl)
     install(TARGETS ${library} EXPORT ${library}Targets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
             COMPONENT runtime
-            NAMELINK_COMPONENT development)
+            NAMELINK_COMPONENT development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
     install(EXPORT ${library}Targets
         NAMESPACE ${library}::
         DESTINATION ${KAURL_INSTALL_CMAKEDIR}

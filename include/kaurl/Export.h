@@ -1,9 +1,29 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
-// The library is built with hidden visibility; KAURL_API marks what it exports.
-// Whole polymorphic classes are exported so that their type information has
-// one identity across shared objects. KAURL_INTERNAL keeps a member of an
-// exported class out of the exported interface.
+// KAURL_API marks what the library exports; whole polymorphic classes are
+// exported so that their type information has one identity across modules.
+// KAURL_INTERNAL keeps a member of an exported class out of the exported
+// interface where the object format allows it.
+//
+// - ELF: the library is built with hidden visibility, and these are
+//   visibility attributes.
+// - Windows: the DLL is built with KAURL_BUILDING and exports what KAURL_API
+//   marks, which its users import. A DLL exports every member of an exported
+//   class, so KAURL_INTERNAL is empty there.
+// - KAURL_STATIC: the library's sources are linked into a program directly, as
+//   the unit tests do; nothing is exported or imported.
+#if defined(KAURL_STATIC)
+#define KAURL_API
+#define KAURL_INTERNAL
+#elif defined(_WIN32)
+#if defined(KAURL_BUILDING)
+#define KAURL_API __declspec(dllexport)
+#else
+#define KAURL_API __declspec(dllimport)
+#endif
+#define KAURL_INTERNAL
+#else
 #define KAURL_API __attribute__((visibility("default")))
 #define KAURL_INTERNAL __attribute__((visibility("hidden")))
+#endif

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ostracore/Export.h"
 #include "ostracore/Strings.h"
 
 /// The string conversions of the host's core library.
@@ -26,14 +27,14 @@ enum class UnicodeErrorCode {
 /// @param count The number of bytes to take.
 /// @return The UTF-16 text.
 /// @strongguarantee
-UTF16String AsciiToUTF16(const char* text, std::size_t count);
+OSTRACORE_API UTF16String AsciiToUTF16(const char* text, std::size_t count);
 
 /// Converts UTF-16 to UTF-8. Lossless for well-formed UTF-16; a lone surrogate
 /// becomes U+FFFD. Throws nothing but std::bad_alloc.
 /// @param text The UTF-16 text.
 /// @return The UTF-8 text.
 /// @strongguarantee
-UTF8String UTF16to8(const UTF16String& text);
+OSTRACORE_API UTF8String UTF16to8(const UTF16String& text);
 
 /// Converts UTF-8 to UTF-16. Each maximal ill-formed subpart (as Unicode
 /// recommends) becomes one U+FFFD, so `"\xE0\x80"` gives two and `"\xE2\x82"` one.
@@ -44,7 +45,7 @@ UTF8String UTF16to8(const UTF16String& text);
 /// @param errorCount Optional: receives the number of replacements.
 /// @return The UTF-16 text.
 /// @strongguarantee
-UTF16String UTF8to16(const UTF8String& text, UnicodeErrorCode* errorCode = nullptr,
-                     std::uint64_t* errorCount = nullptr);
+OSTRACORE_API UTF16String UTF8to16(const UTF8String& text, UnicodeErrorCode* errorCode = nullptr,
+                                   std::uint64_t* errorCount = nullptr);
 
 }  // namespace ostracore::utility

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "ostraunittesting/Export.h"
+
 /// Stand-in for the host's unit-test framework: named suites of named test
 /// cases, a context with a narrow trace stream, and a failure call.
 /// kaurl::unittests::CreateTestSuite makes the library's suite.
@@ -22,7 +24,7 @@ class TestSuite;
 
 /// Root of everything a suite holds: test cases and nested suites. The example
 /// @ref unittesting.cpp walks a suite's tests with a visitor.
-class Test {
+class OSTRAUNITTESTING_API Test {
 public:
     virtual ~Test() = default;
     /// Dispatches to the visitor and returns what the visitor returns.
@@ -53,7 +55,7 @@ private:
 };
 
 /// The framework's failure, raised by ThrowTestFailure.
-class TestFailure : public std::runtime_error {
+class OSTRAUNITTESTING_API TestFailure : public std::runtime_error {
 public:
     /// A failure of `expression` at `location`.
     /// @param expression The text of the failed expression.
@@ -80,10 +82,10 @@ private:
 /// rely on the call never returning.
 /// @param expression The text of the failed expression; null becomes "".
 /// @param location Where it failed.
-void ThrowTestFailure(const char* expression, LocationInfo location);
+OSTRAUNITTESTING_API void ThrowTestFailure(const char* expression, LocationInfo location);
 
 /// A named test case; Run does the testing.
-class TestCaseBase : public Test {
+class OSTRAUNITTESTING_API TestCaseBase : public Test {
 public:
     /// A test case called `name`.
     /// @param name The test case's name.
@@ -129,11 +131,13 @@ public:
 };
 
 /// A named list of tests; owns what AddTest hands it.
-class TestSuite : public Test {
+class OSTRAUNITTESTING_API TestSuite : public Test {
 public:
     /// An empty suite called `name`.
     /// @param name The suite's name.
     explicit TestSuite(const std::string& name) : name_(name) {}
+    TestSuite(const TestSuite&) = delete;
+    TestSuite& operator=(const TestSuite&) = delete;
     /// Calls TestVisitor::VisitSuite.
     /// @param visitor The visitor to call back.
     /// @return The visitor's answer.
@@ -152,7 +156,7 @@ private:
 };
 
 /// What a suite's tests are handed to; RunSuite's visitor runs them.
-class TestVisitor {
+class OSTRAUNITTESTING_API TestVisitor {
 public:
     virtual ~TestVisitor() = default;
     /// Called for a suite.
@@ -178,6 +182,7 @@ struct RunSummary {
 /// @param trace Receives the tests' trace.
 /// @param report Receives one line per failed test case.
 /// @return The counts of passed and failed test cases.
-RunSummary RunSuite(TestSuite& suite, std::ostream& trace, std::ostream& report);
+OSTRAUNITTESTING_API RunSummary RunSuite(TestSuite& suite, std::ostream& trace,
+                                         std::ostream& report);
 
 }  // namespace ostraunittesting
