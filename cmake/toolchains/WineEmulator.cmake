@@ -1,0 +1,39 @@
+# SPDX-License-Identifier: BSL-1.0
+# Runs the cross-built programs (tests, and the test discovery of GoogleTest)
+# under Wine, headless, in the Wine prefix that WINEPREFIX names, or else in
+# one of the build's own.
+#
+# The compiler's runtime (libstdc++, libgcc, winpthread) is linked as DLLs, as
+# MSVC builds use the DLL C runtime: one runtime serves every module of a
+# process, and its per-thread cleanup does not hang on the thread
+# notifications of the DLLs that use it (kaurl switches those off). Wine finds
+# the runtime's DLLs through links in one directory of the build tree.
+find_program(WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
+
+set(runtime_dir ${CMAKE_BINARY_DIR}/mingw-runtime)
+file(MAKE_DIRECTORY ${runtime_dir})
+foreach(runtime_dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(
+        COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime_dll}
+        OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE
+        COMMAND_ERROR_IS_FATAL ANY)
+    file(CREATE_LINK ${runtime_path} ${runtime_dir}/${runtime_dll} SYMBOLIC)
+endforeach()
+
+set(wine_prefix $ENV{WINEPREFIX})
+if(NOT wine_prefix)
+    set(wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
+endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEPREFIX=${wine_prefix}
+    WINEPATH=${runtime_dir} ${WINE64})
+
+# Setting up a Wine prefix takes many seconds, longer than a test program's
+# start may take, so it is done once here.
+if(NOT EXISTS ${wine_prefix}/system.reg)
+    message(STATUS "Setting up the Wine prefix ${wine_prefix}")
+    execute_process(
+        COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init
+        OUTPUT_QUIET ERROR_QUIET
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()
