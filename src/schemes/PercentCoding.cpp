@@ -67,6 +67,12 @@ UTF16String PercentDecode(const UTF16String& text) {
         ostracore::iUTF8StringStream window(bytes.substr(position + 1, windowSize));
         int value = 0;
         window >> std::hex >> value;
+        // Reading a number may allocate (it does on Windows); the stream
+        // swallows a std::bad_alloc and sets badbit, which no unreadable
+        // window sets, so raise it again rather than keep a "%".
+        if (window.bad()) {
+            throw std::bad_alloc();
+        }
         decoded.push_back(window.fail() ? kUnreadableEscapeByte
                                         : static_cast<char>(static_cast<unsigned>(value) & 0xFFu));
         position += 1 + windowSize;
