@@ -6,23 +6,34 @@
 #         -DPREFIX=<installed tree> -DLIBDIR=<its library dir>
 #         -DSOURCE_DIR=<kaurl source tree> -DCXX=<compiler> -DCXX_FLAGS=<its flags>
 #         -DGENERATOR=<generator> -DPKG_CONFIG=<pkg-config> -DVERSION=<kaurl version>
+#         [-DTOOLCHAIN=<toolchain file> -DEMULATOR=<emulator command, words joined by |>
+#          -DEXECUTABLE_SUFFIX=<.exe>]
 #         -P BuildConsumer.cmake
 #
 # find_package and pkg-config use the installed tree in PREFIX;
 # add_subdirectory builds kaurl from SOURCE_DIR inside the consumer's build.
 # The consumer is compiled with kaurl's own compiler flags: they may choose the
 # standard library (-stdlib=libc++), which library and consumer must share.
+# A cross build gives its toolchain file, and the emulator that runs the
+# consumer.
 
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 separate_arguments(cxx_flags UNIX_COMMAND "${CXX_FLAGS}")
-set(program ${WORK_DIR}/kaurl_consumer)
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+set(program ${WORK_DIR}/kaurl_consumer${EXECUTABLE_SUFFIX})
+
+set(cross_arguments)
+if(TOOLCHAIN)
+    # The toolchain looks for packages below its root paths only.
+    set(cross_arguments --toolchain ${TOOLCHAIN} -DCMAKE_FIND_ROOT_PATH=${PREFIX})
+endif()
 
 function(configure_and_build)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR} -G ${GENERATOR}
-            -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" ${ARGN}
+            -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" ${cross_arguments} ${ARGN}
         COMMAND_ERROR_IS_FATAL ANY)
     execute_process(
         COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR} -j 2
@@ -87,13 +98,15 @@ foreach(case IN LISTS cases)
     list(GET case 1 expected_code)
     list(GET case 2 expected_text)
     execute_process(
-        COMMAND ${program} ${argument}
+        COMMAND ${emulator} ${program} ${argument}
         RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(expected_code EQUAL 0)
         set(text "${out}")
     else()
         set(text "${err}")
     endif()
+    # Standard streams in text mode end lines in CR LF on Windows.
+    string(REPLACE "\r\n" "\n" text "${text}")
     if(NOT code STREQUAL expected_code OR NOT text STREQUAL expected_text)
         message(FATAL_ERROR "kaurl_consumer ${argument} (built with ${METHOD})\n"
             "exited with '${code}' (expected ${expected_code}) and printed\n${out}${err}"

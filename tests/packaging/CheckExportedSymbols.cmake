@@ -1,12 +1,16 @@
 # SPDX-License-Identifier: BSL-1.0
-# Compares the demangled symbols that a shared library exports with a
+# Compares the demangled names that a shared library exports with a
 # checked-in list, so that an accidental export or a lost one fails.
 #
-#   cmake -DNM=<nm> -DLIBRARY=<libkaurl.so> -DSYMBOLS_FILE=<list> [-DUPDATE=ON]
-#         -P CheckExportedSymbols.cmake
+#   ELF, the dynamic symbols:
+#     cmake -DNM=<nm> -DLIBRARY=<libkaurl.so> -DSYMBOLS_FILE=<list> [-DUPDATE=ON]
+#           -P CheckExportedSymbols.cmake
+#   Windows, the export table of a DLL:
+#     cmake -DOBJDUMP=<objdump> -DCXXFILT=<c++filt> -DLIBRARY=<libkaurl.dll>
+#           -DSYMBOLS_FILE=<list> [-DUPDATE=ON] -P CheckExportedSymbols.cmake
 #
 # With UPDATE=ON the list is rewritten from the library, keeping its comment
-# header. Symbols are compared as a sorted multiset: constructors and
+# header. Names are compared as a sorted multiset: constructors and
 # destructors demangle to the same text once per ABI variant. The standard
 # library's inline namespaces and ABI tags (libstdc++'s std::__cxx11:: and
 # [abi:cxx11], libc++'s std::__1::) are left out on both sides, so one list
@@ -20,16 +24,28 @@ function(strip_standard_library_tags text out)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-execute_process(
-    COMMAND ${NM} -D --defined-only -C ${LIBRARY}
-    OUTPUT_VARIABLE nm_output
-    COMMAND_ERROR_IS_FATAL ANY)
+if(OBJDUMP)
+    execute_process(
+        COMMAND ${OBJDUMP} -p ${LIBRARY}
+        COMMAND ${CXXFILT}
+        OUTPUT_VARIABLE dump
+        COMMAND_ERROR_IS_FATAL ANY)
+    # The export table: a heading, then "\t[<ordinal>] <name>" lines.
+    string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(\t\\[ *[0-9]+\\] [^\n]*\n)*"
+        names "${dump}")
+    string(REGEX REPLACE "^\\[Ordinal/Name Pointer\\] Table\n" "" names "${names}")
+    string(REGEX REPLACE "(^|\n)\t\\[ *[0-9]+\\] " "\\1" names "${names}")
+else()
+    execute_process(
+        COMMAND ${NM} -D --defined-only -C ${LIBRARY}
+        OUTPUT_VARIABLE names
+        COMMAND_ERROR_IS_FATAL ANY)
+    # "<address> <type> <name>" -> "<name>"
+    string(REGEX REPLACE "(^|\n)[0-9a-fA-F]+ [A-Za-z] " "\\1" names "${names}")
+endif()
 
-# "<address> <type> <name>" -> "<name>"
-string(REGEX REPLACE "(^|\n)[0-9a-fA-F]+ [A-Za-z] " "\\1" nm_output "${nm_output}")
-
-strip_standard_library_tags("${nm_output}" nm_output)
-string(REPLACE "\n" ";" exported "${nm_output}")
+strip_standard_library_tags("${names}" names)
+string(REPLACE "\n" ";" exported "${names}")
 list(FILTER exported EXCLUDE REGEX "^$")
 list(SORT exported)
 
