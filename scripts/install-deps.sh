@@ -13,6 +13,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev liburiparser-dev
     clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
     abigail-tools
+    g++-mingw-w64-x86-64-posix wine64
     python3
     doxygen scdoc man-db
     lintian

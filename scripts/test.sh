@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 ctest --test-dir "${KAURL_BUILD_DIR:-$root/build}" --output-on-failure -j "$(nproc)"
 "$root/scripts/libcxx.sh"
+"$root/scripts/windows.sh"
 "$root/scripts/sanitizers.sh"
 "$root/scripts/fuzz.sh" 60
 "$root/scripts/packaging.sh"
