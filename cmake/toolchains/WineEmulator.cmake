@@ -32,6 +32,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
 # start may take, so it is done once here.
 if(NOT EXISTS ${wine_prefix}/system.reg)
     message(STATUS "Setting up the Wine prefix ${wine_prefix}")
+    file(MAKE_DIRECTORY ${wine_prefix})
     execute_process(
         COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init
         OUTPUT_QUIET ERROR_QUIET
