@@ -11,15 +11,18 @@ build=$root/build-mingw
 cd "$root"
 start=$SECONDS
 
-# Every Wine program of the leg shares one prefix (set up by the first
-# configure with the toolchain) and one Wine server, which is kept running
-# until the leg ends.
+# Every Wine program of the leg runs in one prefix (set up by the first
+# configure with the toolchain) and one Wine session, kept until the leg ends.
+# The session's background processes start with its first program, and keep
+# that program's standard output and error open: here, not in a test whose
+# output CTest or test discovery waits for.
 export WINEPREFIX=$build/wine-prefix
 "$root/scripts/build-googletest.sh" "$root/build-mingw-googletest" \
     --toolchain "$root/cmake/toolchains/x86_64-w64-mingw32.cmake"
 cmake --preset windows > /dev/null
 /usr/lib/wine/wineserver -p
 trap '/usr/lib/wine/wineserver -k || true' EXIT
+/usr/lib/wine/wine64 cmd /c exit > /dev/null 2>&1
 
 # Each step's output goes to a log that is shown only when the step fails.
 run_logged() {

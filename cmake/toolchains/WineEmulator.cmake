@@ -24,9 +24,11 @@ set(wine_prefix $ENV{WINEPREFIX})
 if(NOT wine_prefix)
     set(wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
 endif()
+# A program that crashes fails at once: Wine's crash debugger would take its
+# time over the backtrace and then let the program exit with status 0.
 set(CMAKE_CROSSCOMPILING_EMULATOR
     ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEPREFIX=${wine_prefix}
-    WINEPATH=${runtime_dir} ${WINE64})
+    WINEPATH=${runtime_dir} WINEDLLOVERRIDES=winedbg.exe=d ${WINE64})
 
 # Setting up a Wine prefix takes many seconds, longer than a test program's
 # start may take, so it is done once here.
