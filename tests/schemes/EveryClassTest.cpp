@@ -6,37 +6,24 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ClassTable.h"
 #include "support/UrlState.h"
 
 namespace {
 
 using kaurl::URI;
 using kaurl::test_support::CaptureState;
+using kaurl::test_support::kTexts;
 using Media = kaurl::kamedia::URL;
 using Synthetic = kaurl::kasynthetic::URL;
 using File = kaurl::file::URL;
 using Http = kaurl::http::URL;
 
-// Valid and invalid texts of every scheme, so that each class also meets
-// texts that its own scheme step refuses or leaves alone.
-const std::u16string kTexts[] = {u"kamedia://user@Grid:99/dir.d/a.mxf?q#f",
-                                 u"kamedia://grid",
-                                 u"kamedia:///a.mxf",
-                                 u"kasynthetic://u@Gen:5/x?q#f",
-                                 u"kasynthetic:path",
-                                 u"FILE:///C:/dir.d/a.b",
-                                 u"file://host",
-                                 u"https://u@Host.example:9/p?q#f",
-                                 u"http://bad_host/",
-                                 u"//no/scheme",
-                                 u""};
-
 template <class Url>
 class EveryClass : public testing::Test {};
 
-using Classes = testing::Types<URI, Media, Synthetic, File, Http>;
 // The empty name-generator argument keeps clang's -Wpedantic quiet in C++17.
-TYPED_TEST_SUITE(EveryClass, Classes, );
+TYPED_TEST_SUITE(EveryClass, kaurl::test_support::Classes, );
 
 // Create assigns only a text that the class accepts, and leaves its target
 // as it was otherwise.
