@@ -3,23 +3,16 @@
 
 #include <cstddef>
 
-// A replacement of the global operator new (see FailingAllocator.cpp) that can
-// be told to throw std::bad_alloc on one chosen allocation, and that counts
-// the allocations still alive so a test can see whether anything leaked.
-// Single-threaded use only.
 namespace kaurl::reliability {
 
-// From now on, the `n`-th allocation (1 = the next one) throws std::bad_alloc;
-// the ones after it succeed again.
-void FailAllocationNumber(std::size_t n);
+// The state of the replaced global operator new (FailingAllocator.cpp).
+// Single-threaded use only.
+struct Allocations {
+    std::size_t untilFailure = 0;  // this many allocations on, one throws; 0: none
+    bool failed = false;           // whether that allocation has thrown
+    std::size_t live = 0;          // made and not yet deleted
+};
 
-// Cancels a pending failure.
-void StopFailingAllocations();
-
-// Whether the failure chosen with FailAllocationNumber has happened.
-bool AllocationFailed();
-
-// Allocations made through operator new and not yet deleted.
-std::size_t LiveAllocations();
+extern Allocations allocations;
 
 }  // namespace kaurl::reliability
