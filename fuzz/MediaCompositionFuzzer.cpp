@@ -62,12 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pieces.path.erase(pieces.path.begin(), firstKept);
 
     kaurl::kamedia::URL url(u"kamedia://previous/a.mxf");
-    const auto previous = kaurl::reliability::CaptureState(url);
+    const auto previous = kaurl::test_support::CaptureState(url);
     const bool created =
         kaurl::kamedia::CreateFromMountPointAndPath(pieces.mountPoint, pieces.path, url);
     if (pieces.mountPoint.empty()) {
         Require(!created, "an empty mount point is rejected");
-        Require(kaurl::reliability::CaptureState(url) == previous,
+        Require(kaurl::test_support::CaptureState(url) == previous,
                 "a rejected composition leaves the output unchanged");
         return 0;
     }

@@ -13,7 +13,7 @@
 namespace {
 
 using kaurl::fuzz::Require;
-using kaurl::reliability::CaptureState;
+using kaurl::test_support::CaptureState;
 
 // Turns every backslash into "/", as the media Create does before parsing.
 std::u16string WithSlashes(std::u16string text) {

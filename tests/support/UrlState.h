@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <type_traits>
 
 #include "kaurl/URI.h"
 #include "kaurl/file.h"
@@ -17,19 +18,33 @@ namespace kaurl::test_support {
 
 using UrlState = std::map<std::string, std::u16string>;
 
-inline std::u16string Flag(bool value) {
-    return value ? u"true" : u"false";
-}
-
-inline UrlState CaptureState(const URI& uri) {
-    return {
-        {"IsValid", Flag(uri.IsValid())},  {"URI::IsValid", Flag(uri.URI::IsValid())},
-        {"URIString", uri.GetURIString()}, {"Scheme", uri.GetScheme()},
-        {"Authority", uri.GetAuthority()}, {"UserInfo", uri.GetUserInfo()},
-        {"Host", uri.GetHost()},           {"Port", uri.GetPort()},
-        {"Path", uri.GetPath()},           {"Query", uri.GetQuery()},
-        {"Fragment", uri.GetFragment()},
+// Reads the getters of `Url`'s own class and of kaurl::URI.
+template <class Url>
+UrlState CaptureState(const Url& url) {
+    const auto flag = [](bool value) { return std::u16string(value ? u"true" : u"false"); };
+    UrlState state = {
+        {"IsValid", flag(url.IsValid())},  {"URI::IsValid", flag(url.URI::IsValid())},
+        {"URIString", url.GetURIString()}, {"Scheme", url.GetScheme()},
+        {"Authority", url.GetAuthority()}, {"UserInfo", url.GetUserInfo()},
+        {"Host", url.GetHost()},           {"Port", url.GetPort()},
+        {"Path", url.GetPath()},           {"Query", url.GetQuery()},
+        {"Fragment", url.GetFragment()},
     };
+    if constexpr (std::is_same_v<Url, kamedia::URL>) {
+        state["MountPoint"] = url.GetMountPoint();
+    }
+    if constexpr (std::is_same_v<Url, kamedia::URL> || std::is_same_v<Url, file::URL>) {
+        state["FileName"] = url.GetFileName();
+        state["FileExtension"] = url.GetFileExtension();
+    }
+    if constexpr (std::is_same_v<Url, kasynthetic::URL>) {
+        state["SyntheticImporterID"] = url.GetSyntheticImporterID();
+    }
+    if constexpr (std::is_same_v<Url, http::URL>) {
+        const std::string port = std::to_string(url.GetPortNumber());
+        state["PortNumber"] = std::u16string(port.begin(), port.end());
+    }
+    return state;
 }
 
 // The generic components and the text, without the validity.
@@ -40,37 +55,4 @@ inline UrlState CaptureGenericParts(const URI& uri) {
     return state;
 }
 
-inline UrlState CaptureState(const kamedia::URL& url) {
-    UrlState state = CaptureState(static_cast<const URI&>(url));
-    state["MountPoint"] = url.GetMountPoint();
-    state["FileName"] = url.GetFileName();
-    state["FileExtension"] = url.GetFileExtension();
-    return state;
-}
-
-inline UrlState CaptureState(const kasynthetic::URL& url) {
-    UrlState state = CaptureState(static_cast<const URI&>(url));
-    state["SyntheticImporterID"] = url.GetSyntheticImporterID();
-    return state;
-}
-
-inline UrlState CaptureState(const file::URL& url) {
-    UrlState state = CaptureState(static_cast<const URI&>(url));
-    state["FileName"] = url.GetFileName();
-    state["FileExtension"] = url.GetFileExtension();
-    return state;
-}
-
-inline UrlState CaptureState(const http::URL& url) {
-    UrlState state = CaptureState(static_cast<const URI&>(url));
-    const std::string port = std::to_string(url.GetPortNumber());
-    state["PortNumber"] = std::u16string(port.begin(), port.end());
-    return state;
-}
-
 }  // namespace kaurl::test_support
-
-namespace kaurl::reliability {
-using test_support::CaptureState;
-using test_support::UrlState;
-}  // namespace kaurl::reliability
