@@ -14,22 +14,16 @@
 
 #include <boost/regex.hpp>
 
+#include "core/DecompositionExpression.h"
+#include "core/PartNames.h"
 #include "kaurl/URI.h"
 
 namespace kaurl {
 namespace {
 
-using Expression =
-    boost::basic_regex<wchar_t, boost::regex_traits<wchar_t, boost::cpp_regex_traits<wchar_t>>>;
 using Iterator = UTF16String::const_iterator;
 using Ctype = std::ctype<wchar_t>;
 
-// Groups of the expression that carry a component (numbered by their opening
-// parentheses).
-enum Group { kScheme = 2, kAuthority = 4, kPath = 5, kQuery = 7, kFragment = 9 };
-
-// The expression of RFC 3986, Appendix B.
-//
 // Compiled once per process instead of at every call, and only read after
 // that: compiling costs about ten times the rest of a decomposition, while
 // matching a const expression from many threads at once is safe. The result
@@ -38,10 +32,9 @@ enum Group { kScheme = 2, kAuthority = 4, kPath = 5, kQuery = 7, kFragment = 9 }
 // does not change what it matches. Compiling asks the ctype facet only to
 // widen the syntax characters, never to lowercase, so a facet that builds a
 // URI from its tolower cannot re-enter this initialisation.
-const Expression& DecompositionExpression() {
-    static const Expression expression(
-        L"^(([^:/?#]+):)?(//([^/?#]*))?([^?#]*)(\\?([^#]*))?(#(.*))?",
-        boost::regex_constants::normal);
+const detail::DecompositionRegex& CompiledExpression() {
+    static const detail::DecompositionRegex expression(detail::kDecompositionExpression,
+                                                       boost::regex_constants::normal);
     return expression;
 }
 
@@ -70,14 +63,14 @@ void URI::Parse() {
     // included, runs inside this block.
     try {
         boost::match_results<Iterator> match;
-        if (boost::regex_search(uriString.cbegin(), uriString.cend(), match,
-                                DecompositionExpression(), boost::regex_constants::match_default)) {
+        if (boost::regex_search(uriString.cbegin(), uriString.cend(), match, CompiledExpression(),
+                                boost::regex_constants::match_default)) {
             // The global locale as it is now, read once for scheme and host.
             const std::locale locale;
             const Ctype& ctype = std::use_facet<Ctype>(locale);
-            const auto& scheme = match[kScheme];
+            const auto& scheme = match[detail::kSchemeGroup];
             if (scheme.first != scheme.second) {
-                store("scheme", Lowercase(ctype, scheme.first, scheme.second));
+                store(part::kScheme, Lowercase(ctype, scheme.first, scheme.second));
                 schemeStored = true;
             }
             const auto storeSlice = [&store, &match](const char* name, int group) {
@@ -86,27 +79,27 @@ void URI::Parse() {
                     store(name, UTF16String(text.first, text.second));
                 }
             };
-            storeSlice("authority", kAuthority);
-            storeSlice("path", kPath);
-            storeSlice("query", kQuery);
-            storeSlice("fragment", kFragment);
+            storeSlice(part::kAuthority, detail::kAuthorityGroup);
+            storeSlice(part::kPath, detail::kPathGroup);
+            storeSlice(part::kQuery, detail::kQueryGroup);
+            storeSlice(part::kFragment, detail::kFragmentGroup);
 
             // Authority split: user information up to the first "@", then the
             // port after the first ":" that follows it, the rest is the host.
-            const auto& authority = match[kAuthority];
+            const auto& authority = match[detail::kAuthorityGroup];
             Iterator hostBegin = authority.first;
             Iterator hostEnd = authority.second;
             const Iterator at = std::find(authority.first, authority.second, u'@');
             if (at != authority.second) {
-                store("userinfo", UTF16String(authority.first, at));
+                store(part::kUserInfo, UTF16String(authority.first, at));
                 hostBegin = at + 1;
             }
             const Iterator colon = std::find(hostBegin, authority.second, u':');
             if (colon != authority.second) {
-                store("port", UTF16String(colon + 1, authority.second));
+                store(part::kPort, UTF16String(colon + 1, authority.second));
                 hostEnd = colon;
             }
-            store("host", Lowercase(ctype, hostBegin, hostEnd));
+            store(part::kHost, Lowercase(ctype, hostBegin, hostEnd));
             completed = true;
         }
     } catch (const boost::regex_error&) {

@@ -5,6 +5,7 @@
 
 #include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
+#include "core/PartNames.h"
 
 namespace kaurl {
 
@@ -36,28 +37,28 @@ UTF16String URI::GetURIString() const {
     return uriString;
 }
 UTF16String URI::GetScheme() const {
-    return GetPart("scheme");
+    return GetPart(part::kScheme);
 }
 UTF16String URI::GetAuthority() const {
-    return GetPart("authority");
+    return GetPart(part::kAuthority);
 }
 UTF16String URI::GetUserInfo() const {
-    return GetPart("userinfo");
+    return GetPart(part::kUserInfo);
 }
 UTF16String URI::GetHost() const {
-    return GetPart("host");
+    return GetPart(part::kHost);
 }
 UTF16String URI::GetPort() const {
-    return GetPart("port");
+    return GetPart(part::kPort);
 }
 UTF16String URI::GetPath() const {
-    return GetPart("path");
+    return GetPart(part::kPath);
 }
 UTF16String URI::GetQuery() const {
-    return GetPart("query");
+    return GetPart(part::kQuery);
 }
 UTF16String URI::GetFragment() const {
-    return GetPart("fragment");
+    return GetPart(part::kFragment);
 }
 
 UTF16String URI::GetPart(const char* name) const {
