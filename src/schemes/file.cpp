@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "kaurl/file.h"
 
+#include "core/AsciiText.h"
 #include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
-#include "ostracore/Utility.h"
+#include "core/PartNames.h"
 #include "schemes/PathText.h"
+#include "schemes/SchemeStep.h"
 
 namespace kaurl::file {
 namespace {
 
-const UTF16String& FileScheme() {
-    static const UTF16String scheme = ostracore::utility::AsciiToUTF16("file", 4);
-    return scheme;
-}
+// Built when the library loads and only read afterwards, as every constant of
+// the library is but the HTTP host alphabet (see http.cpp).
+const UTF16String kScheme = detail::AsciiText("file");
 
 }  // namespace
 
@@ -39,26 +40,22 @@ bool URL::IsValid() const {
 }
 
 UTF16String URL::GetFileName() const {
-    return GetPart("filename");
+    return GetPart(part::kFileName);
 }
 
 UTF16String URL::GetFileExtension() const {
-    return GetPart("fileextension");
+    return GetPart(part::kFileExtension);
 }
 
 void URL::ParseSchemeParts() {
-    if (!valid) {
-        return;
-    }
-    if (GetScheme() != FileScheme()) {
-        valid = false;
+    if (!detail::StillValidForScheme(*this, valid, kScheme)) {
         return;
     }
     UTF16String fileName;
     UTF16String extension;
     detail::SplitFileNameAndExtension(GetPath(), fileName, extension);
-    SetPart("filename", fileName);
-    SetPart("fileextension", extension);
+    SetPart(part::kFileName, fileName);
+    SetPart(part::kFileExtension, extension);
 }
 
 bool Create(const UTF16String& text, URL& url) {
@@ -66,7 +63,7 @@ bool Create(const UTF16String& text, URL& url) {
 }
 
 bool IsFileURI(const URI& uri) {
-    return uri.GetScheme() == FileScheme();
+    return uri.GetScheme() == kScheme;
 }
 
 }  // namespace kaurl::file

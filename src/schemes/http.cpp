@@ -6,33 +6,30 @@
 
 #include <boost/lexical_cast.hpp>
 
+#include "core/AsciiText.h"
 #include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
+#include "core/PartNames.h"
 #include "ostracore/Utility.h"
 
 namespace kaurl::http {
 namespace {
 
-using ostracore::utility::AsciiToUTF16;
+using detail::AsciiText;
 
-const UTF16String& HttpScheme() {
-    static const UTF16String scheme = AsciiToUTF16("http", 4);
-    return scheme;
-}
+// Built when the library loads and only read afterwards, as every constant of
+// the library is but the host alphabet below.
+const UTF16String kHttpScheme = AsciiText("http");
+const UTF16String kHttpsScheme = AsciiText("https");
 
-const UTF16String& HttpsScheme() {
-    static const UTF16String scheme = AsciiToUTF16("https", 5);
-    return scheme;
-}
-
-// The host alphabet, with a membership table over ASCII made from it so that
-// checking a code unit is one lookup instead of a scan of the alphabet.
+// Membership of the host alphabet over ASCII, so that checking a code unit is
+// one lookup instead of a scan. The alphabet is made as UTF-16 text, like every
+// other constant, and serves only to fill the table.
 class HostAlphabet {
 public:
-    HostAlphabet()
-        : text(AsciiToUTF16(".-0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ",
-                            64)) {
-        for (const char16_t unit : text) {
+    HostAlphabet() {
+        for (const char16_t unit :
+             AsciiText(".-0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
             members.set(unit);
         }
     }
@@ -40,18 +37,19 @@ public:
     bool Contains(char16_t unit) const { return unit < members.size() && members.test(unit); }
 
 private:
-    UTF16String text;
     std::bitset<128> members;
 };
 
-// Built by the first thread that checks a host; others wait for it.
+// Unlike the load-time constants, built on first use, by the first thread that
+// checks a host while any other waits for it: the host relies on the alphabet
+// coming into being then, not when the library loads.
 const HostAlphabet& TheHostAlphabet() {
     static const HostAlphabet alphabet;
     return alphabet;
 }
 
 bool IsHttpScheme(const UTF16String& scheme) {
-    return scheme == HttpScheme() || scheme == HttpsScheme();
+    return scheme == kHttpScheme || scheme == kHttpsScheme;
 }
 
 // An empty host passes; any code unit outside the alphabet fails.
@@ -59,6 +57,12 @@ bool SatisfiesHostRule(const UTF16String& host) {
     const HostAlphabet& alphabet = TheHostAlphabet();
     return std::all_of(host.begin(), host.end(),
                        [&alphabet](char16_t unit) { return alphabet.Contains(unit); });
+}
+
+// The rule of the class beyond a scheme of any kind: an HTTP scheme and a host
+// within the alphabet. The host is read only for an HTTP scheme.
+bool SatisfiesSchemeAndHostRule(const URI& url) {
+    return IsHttpScheme(url.GetScheme()) && SatisfiesHostRule(url.GetHost());
 }
 
 }  // namespace
@@ -84,11 +88,11 @@ URL& URL::operator=(const URL& other) {
 }
 
 bool URL::IsValid() const {
-    return URI::IsValid() && IsHttpScheme(GetScheme()) && SatisfiesHostRule(GetHost());
+    return URI::IsValid() && SatisfiesSchemeAndHostRule(*this);
 }
 
 int URL::GetPortNumber() const {
-    const UTF16String port = GetPart("port");
+    const UTF16String port = GetPart(part::kPort);
     if (!port.empty()) {
         try {
             return boost::lexical_cast<int>(ostracore::utility::UTF16to8(port));
@@ -97,21 +101,17 @@ int URL::GetPortNumber() const {
         }
     }
     const UTF16String scheme = GetScheme();
-    if (scheme == HttpScheme()) {
+    if (scheme == kHttpScheme) {
         return 80;
     }
-    if (scheme == HttpsScheme()) {
+    if (scheme == kHttpsScheme) {
         return 443;
     }
     return -1;
 }
 
 void URL::ParseSchemeParts() {
-    if (!IsHttpScheme(GetScheme())) {
-        valid = false;
-        return;
-    }
-    if (!SatisfiesHostRule(GetHost())) {
+    if (!SatisfiesSchemeAndHostRule(*this)) {
         valid = false;
     }
 }

@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "kaurl/kamedia.h"
 
+#include "core/AsciiText.h"
 #include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
-#include "ostracore/Utility.h"
+#include "core/PartNames.h"
 #include "schemes/PathText.h"
 #include "schemes/PercentCoding.h"
+#include "schemes/SchemeStep.h"
 
 namespace kaurl::kamedia {
 namespace {
 
-using ostracore::utility::AsciiToUTF16;
+using detail::AsciiText;
 
-const UTF16String kScheme = AsciiToUTF16("kamedia", 7);
-const UTF16String kSlash = AsciiToUTF16("/", 1);
-const UTF16String kBackslash = AsciiToUTF16("\\", 1);
+// Built when the library loads and only read afterwards, as every constant of
+// the library is but the HTTP host alphabet (see http.cpp).
+const UTF16String kScheme = AsciiText("kamedia");
+const UTF16String kSlash = AsciiText("/");
+const UTF16String kBackslash = AsciiText("\\");
 
 bool IsSeparator(char16_t unit) {
     return unit == kSlash[0] || unit == kBackslash[0];
@@ -43,44 +47,40 @@ URL& URL::operator=(const URL& other) {
 }
 
 bool URL::IsValid() const {
-    return URI::IsValid() && GetScheme() == kScheme && !GetPart("mountpoint").empty();
+    return URI::IsValid() && IsKAMediaURI(*this) && !GetMountPoint().empty();
 }
 
 UTF16String URL::GetMountPoint() const {
-    return GetPart("mountpoint");
+    return GetPart(part::kMountPoint);
 }
 
 UTF16String URL::GetFileName() const {
-    return GetPart("filename");
+    return GetPart(part::kFileName);
 }
 
 UTF16String URL::GetFileExtension() const {
-    return GetPart("fileextension");
+    return GetPart(part::kFileExtension);
 }
 
 void URL::ParseSchemeParts() {
-    if (!valid) {
-        return;
-    }
-    if (GetScheme() != kScheme) {
-        valid = false;
+    if (!detail::StillValidForScheme(*this, valid, kScheme)) {
         return;
     }
     // Removing the authority makes this step idempotent: run again on its own
     // result (copies, assignment) it keeps the mount point it finds.
     const UTF16String authority = GetAuthority();
     if (!authority.empty()) {
-        ErasePart("authority");
-        SetPart("mountpoint", authority);
+        ErasePart(part::kAuthority);
+        SetPart(part::kMountPoint, authority);
     }
     UTF16String fileName;
     UTF16String extension;
     detail::SplitFileNameAndExtension(GetPath(), fileName, extension);
     if (!fileName.empty()) {
-        SetPart("filename", fileName);
+        SetPart(part::kFileName, fileName);
     }
     if (!extension.empty()) {
-        SetPart("fileextension", extension);
+        SetPart(part::kFileExtension, extension);
     }
 }
 
@@ -100,7 +100,7 @@ bool CreateFromMountPointAndPath(const UTF16String& mountPoint, const UTF16Strin
         ++start;
     }
     UTF16String text = kScheme;
-    text += AsciiToUTF16("://", 3);
+    text += AsciiText("://");
     text += detail::PercentEncode(mountPoint);
     text += kSlash;
     text += detail::PercentEncode(path.substr(start));

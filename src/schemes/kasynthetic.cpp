@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "kaurl/kasynthetic.h"
 
+#include "core/AsciiText.h"
 #include "core/CopyAndSwap.h"
 #include "core/CreateIfValid.h"
-#include "ostracore/Utility.h"
+#include "core/PartNames.h"
+#include "schemes/SchemeStep.h"
 
 namespace kaurl::kasynthetic {
 namespace {
 
-const UTF16String kScheme = ostracore::utility::AsciiToUTF16("kasynthetic", 11);
+// Built when the library loads and only read afterwards, as every constant of
+// the library is but the HTTP host alphabet (see http.cpp).
+const UTF16String kScheme = detail::AsciiText("kasynthetic");
 
 }  // namespace
 
@@ -33,19 +37,15 @@ URL& URL::operator=(const URL& other) {
 }
 
 bool URL::IsValid() const {
-    return URI::IsValid() && GetScheme() == kScheme && !GetPart("instanceID").empty();
+    return URI::IsValid() && IsKASyntheticURI(*this) && !GetSyntheticImporterID().empty();
 }
 
 UTF16String URL::GetSyntheticImporterID() const {
-    return GetPart("instanceID");
+    return GetPart(part::kInstanceID);
 }
 
 void URL::ParseSchemeParts() {
-    if (!valid) {
-        return;
-    }
-    if (GetScheme() != kScheme) {
-        valid = false;
+    if (!detail::StillValidForScheme(*this, valid, kScheme)) {
         return;
     }
     // Once moved, the authority is gone, so running this again on a copy
@@ -54,8 +54,8 @@ void URL::ParseSchemeParts() {
     if (authority.empty()) {
         return;
     }
-    ErasePart("authority");
-    SetPart("instanceID", authority);
+    ErasePart(part::kAuthority);
+    SetPart(part::kInstanceID, authority);
 }
 
 bool Create(const UTF16String& text, URL& url) {
@@ -64,7 +64,7 @@ bool Create(const UTF16String& text, URL& url) {
 
 bool CreateFromSyntheticImporterID(const UTF16String& identifier, URL& url) {
     UTF16String text = kScheme;
-    text += ostracore::utility::AsciiToUTF16("://", 3);
+    text += detail::AsciiText("://");
     text += identifier;
     return Create(text, url);
 }
