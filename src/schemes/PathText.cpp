@@ -11,6 +11,8 @@ constexpr char16_t kSegmentSeparator = u'/';
 
 void SplitFileNameAndExtension(const UTF16String& path, UTF16String& fileName,
                                UTF16String& extension) {
+    // The last "." of the whole path, not of its last segment, on purpose:
+    // hosts rely on u"/dir.old/clip" giving the extension u"old/clip".
     const auto dot = path.rfind(kExtensionSeparator);
     if (dot != UTF16String::npos) {
         extension.assign(path, dot + 1, UTF16String::npos);

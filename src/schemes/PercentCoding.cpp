@@ -66,6 +66,9 @@ UTF16String PercentDecode(const UTF16String& text) {
         const std::size_t windowSize = std::min<std::size_t>(2, bytes.size() - position - 1);
         ostracore::iUTF8StringStream window(bytes.substr(position + 1, windowSize));
         int value = 0;
+        // A formatted hexadecimal read on purpose, not a strict two-digit
+        // parse: hosts rely on its exact results for malformed escapes, with
+        // white space skipped and a sign taken ("% 4" gives 0x04, "%-1" 0xFF).
         window >> std::hex >> value;
         // Reading a number may allocate (it does on Windows); the stream
         // swallows a std::bad_alloc and sets badbit, which no unreadable

@@ -33,6 +33,8 @@ void CheckResultOnConvertedObject(const Getter<Object, Result>& getter, const UR
 template <class Object, class Result>
 URICheck MakeCheck(Result (Object::*getter)() const, ExpectedValue<Result> expected,
                    const char* classLabel, const char* methodLabel) {
+    // Boost.Bind rather than a lambda, on purpose: the stored checks use only
+    // what the host's own tests are built with, Boost.Function and Boost.Bind.
     using boost::placeholders::_1;
     using boost::placeholders::_2;
     const Getter<Object, Result> call(getter);
