@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "selftest/TestURL.h"
 
+#include "core/AsciiText.h"
 #include "kaurl/http.h"
 #include "kaurl/kamedia.h"
-#include "ostracore/Utility.h"
+#include "schemes/PathText.h"
 #include "selftest/TraceWriter.h"
 #include "selftest/URICheck.h"
 
 namespace kaurl::unittests {
 namespace {
 
-using ostracore::utility::AsciiToUTF16;
+using detail::AsciiText;
 using ostraunittesting::TestContext;
 
-const UTF16String kForwardSlash = AsciiToUTF16("/", 1);
-const UTF16String kBackslash = AsciiToUTF16("\\", 1);
+// Built when the library loads and only read afterwards, as every constant of
+// the library is but the HTTP host alphabet.
+const UTF16String kForwardSlash = AsciiText("/");
+const UTF16String kBackslash = AsciiText("\\");
 
 constexpr char kURIClass[] = "kaurl::URI";
 constexpr char kMediaClass[] = "kaurl::kamedia::URL";
@@ -30,16 +33,23 @@ constexpr char kMediaText[] = "kamedia://wendelgrid/media/stories/123/ABA00.mxf"
 constexpr char kLocalMountPath[] = "/Volumes/MountedGrid/";
 constexpr char kMountedMediaPath[] = "/Volumes/MountedGrid/media/stories/123/ABA00.mxf";
 
+// Blocks 1 and 5 share their first seven checks, on the full HTTP text: the
+// generic URI, then the HTTP URL, each followed by checks of its own.
+template <class Object, class... MoreChecks>
+void CheckFullHttpText(const TestContext& context, const MoreChecks&... moreChecks) {
+    RunChecks<Object>(context, kFullHttpText, MakeCheck(&URI::IsValid, true, kURIClass, "IsValid"),
+                      MakeCheck(&URI::GetScheme, "http", kURIClass, "GetScheme"),
+                      MakeCheck(&URI::GetAuthority, kFullHttpAuthority, kURIClass, "GetAuthority"),
+                      MakeCheck(&URI::GetUserInfo, "user:k3rn8vqz", kURIClass, "GetUserInfo"),
+                      MakeCheck(&URI::GetHost, kHost, kURIClass, "GetHost"),
+                      MakeCheck(&URI::GetPort, "60138", kURIClass, "GetPort"),
+                      MakeCheck(&URI::GetPath, "/path/to/asset/1234.json", kURIClass, "GetPath"),
+                      moreChecks...);
+}
+
 void CheckGenericURI(const TestContext& context) {
-    RunChecks<URI>(context, kFullHttpText, MakeCheck(&URI::IsValid, true, kURIClass, "IsValid"),
-                   MakeCheck(&URI::GetScheme, "http", kURIClass, "GetScheme"),
-                   MakeCheck(&URI::GetAuthority, kFullHttpAuthority, kURIClass, "GetAuthority"),
-                   MakeCheck(&URI::GetUserInfo, "user:k3rn8vqz", kURIClass, "GetUserInfo"),
-                   MakeCheck(&URI::GetHost, kHost, kURIClass, "GetHost"),
-                   MakeCheck(&URI::GetPort, "60138", kURIClass, "GetPort"),
-                   MakeCheck(&URI::GetPath, "/path/to/asset/1234.json", kURIClass, "GetPath"),
-                   MakeCheck(&URI::GetQuery, "", kURIClass, "GetQuery"),
-                   MakeCheck(&URI::GetFragment, "", kURIClass, "GetFragment"));
+    CheckFullHttpText<URI>(context, MakeCheck(&URI::GetQuery, "", kURIClass, "GetQuery"),
+                           MakeCheck(&URI::GetFragment, "", kURIClass, "GetFragment"));
 }
 
 void CheckMediaURL(const TestContext& context) {
@@ -64,29 +74,20 @@ void CheckHttpPortNumbers(const TestContext& context) {
 }
 
 void CheckHttpURL(const TestContext& context) {
-    RunChecks<http::URL>(
-        context, kFullHttpText, MakeCheck(&URI::IsValid, true, kURIClass, "IsValid"),
-        MakeCheck(&URI::GetScheme, "http", kURIClass, "GetScheme"),
-        MakeCheck(&URI::GetAuthority, kFullHttpAuthority, kURIClass, "GetAuthority"),
-        MakeCheck(&URI::GetUserInfo, "user:k3rn8vqz", kURIClass, "GetUserInfo"),
-        MakeCheck(&URI::GetHost, kHost, kURIClass, "GetHost"),
-        MakeCheck(&URI::GetPort, "60138", kURIClass, "GetPort"),
-        MakeCheck(&URI::GetPath, "/path/to/asset/1234.json", kURIClass, "GetPath"),
-        MakeCheck(&http::URL::GetPortNumber, 60138, kHttpClass, "GetPortNumber"));
+    CheckFullHttpText<http::URL>(
+        context, MakeCheck(&http::URL::GetPortNumber, 60138, kHttpClass, "GetPortNumber"));
 }
 
 }  // namespace
 
 void AssertMountedMediaPath(UTF16String path) {
-    for (auto at = path.find(kBackslash); at != UTF16String::npos;
-         at = path.find(kBackslash, at + kForwardSlash.size())) {
-        path.replace(at, kBackslash.size(), kForwardSlash);
-    }
-    if (path != AsciiToUTF16(kMountedMediaPath, sizeof kMountedMediaPath - 1)) {
+    detail::ReplaceAll(path, kBackslash, kForwardSlash);
+    if (path != AsciiText(kMountedMediaPath)) {
         // A host's framework may record the failure and return: the test then
         // goes on with the next block.
         ostraunittesting::ThrowTestFailure(
             "path == OSTRA_STR(\"/Volumes/MountedGrid/media/stories/123/ABA00.mxf\")",
+            // Hosts read exactly this location: backslashes on every platform, this line.
             {"kaurl::unittests::TestURL::DefaultTest", "..\\..\\unittests\\TestURL", __LINE__});
     }
 }
@@ -96,9 +97,9 @@ void TestURL::DefaultTest(const TestContext& context) {
     CheckGenericURI(context);
     CheckMediaURL(context);
 
-    const kamedia::URL mediaURL(AsciiToUTF16(kMediaText, sizeof kMediaText - 1));
-    const UTF16String path = kamedia::SubstituteMountPointAndReturnPath(
-        mediaURL, AsciiToUTF16(kLocalMountPath, sizeof kLocalMountPath - 1));
+    const kamedia::URL mediaURL(AsciiText(kMediaText));
+    const UTF16String path =
+        kamedia::SubstituteMountPointAndReturnPath(mediaURL, AsciiText(kLocalMountPath));
     AssertMountedMediaPath(path);
 
     CheckHttpPortNumbers(context);
