@@ -6,24 +6,25 @@
 
 #include <boost/regex.hpp>
 
+#include "core/DecompositionExpression.h"
+#include "core/PartNames.h"
+
 namespace kaurl::bench {
 namespace {
 
-using Expression =
-    boost::basic_regex<wchar_t, boost::regex_traits<wchar_t, boost::cpp_regex_traits<wchar_t>>>;
+using Expression = detail::DecompositionRegex;
 using Iterator = UTF16String::const_iterator;
 
-const wchar_t* const kExpressionText =
-    L"^(([^:/?#]+):)?(//([^/?#]*))?([^?#]*)(\\?([^#]*))?(#(.*))?";
+// Compiled once, as the library compiles its own.
+const Expression& SharedExpression() {
+    static const Expression expression(detail::kDecompositionExpression,
+                                       boost::regex_constants::normal);
+    return expression;
+}
 
 // Runs the decomposition of `text` with `expression` and hands every part
 // that it stores, in storing order, to `store(name, first, last, lowercase)`.
 // Returns whether the text has a scheme.
-const Expression& SharedExpression() {
-    static const Expression expression(kExpressionText, boost::regex_constants::normal);
-    return expression;
-}
-
 template <class Store>
 bool Decompose(const UTF16String& text, const Expression& expression, Store store) {
     boost::match_results<Iterator> match;
@@ -36,33 +37,34 @@ bool Decompose(const UTF16String& text, const Expression& expression, Store stor
             store(name, match[group].first, match[group].second, lowercase);
         }
     };
-    storeIfNotEmpty("scheme", 2, true);
-    storeIfNotEmpty("authority", 4, false);
-    storeIfNotEmpty("path", 5, false);
-    storeIfNotEmpty("query", 7, false);
-    storeIfNotEmpty("fragment", 9, false);
-    const auto& authority = match[4];
+    storeIfNotEmpty(part::kScheme, detail::kSchemeGroup, true);
+    storeIfNotEmpty(part::kAuthority, detail::kAuthorityGroup, false);
+    storeIfNotEmpty(part::kPath, detail::kPathGroup, false);
+    storeIfNotEmpty(part::kQuery, detail::kQueryGroup, false);
+    storeIfNotEmpty(part::kFragment, detail::kFragmentGroup, false);
+    const auto& authority = match[detail::kAuthorityGroup];
     Iterator hostBegin = authority.first;
     Iterator hostEnd = authority.second;
     const Iterator at = std::find(authority.first, authority.second, u'@');
     if (at != authority.second) {
-        store("userinfo", authority.first, at, false);
+        store(part::kUserInfo, authority.first, at, false);
         hostBegin = at + 1;
     }
     const Iterator colon = std::find(hostBegin, authority.second, u':');
     if (colon != authority.second) {
-        store("port", colon + 1, authority.second, false);
+        store(part::kPort, colon + 1, authority.second, false);
         hostEnd = colon;
     }
-    store("host", hostBegin, hostEnd, true);
-    return match[2].first != match[2].second;
+    store(part::kHost, hostBegin, hostEnd, true);
+    return match[detail::kSchemeGroup].first != match[detail::kSchemeGroup].second;
 }
 
 }  // namespace
 
 bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts) {
     try {
-        const Expression expression(kExpressionText, boost::regex_constants::normal);
+        const Expression expression(detail::kDecompositionExpression,
+                                    boost::regex_constants::normal);
         return Decompose(
             text, expression,
             [&parts](const char* name, Iterator first, Iterator last, bool lowercase) {
