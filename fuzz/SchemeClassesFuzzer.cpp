@@ -3,6 +3,7 @@
 // copying, assigning, converting between classes and Create never throw; a
 // copy reads the same as its source; Create either yields what the
 // constructor gives or leaves its previous output exactly as it was.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,11 +18,7 @@ using kaurl::test_support::CaptureState;
 
 // Turns every backslash into "/", as the media Create does before parsing.
 std::u16string WithSlashes(std::u16string text) {
-    for (char16_t& unit : text) {
-        if (unit == u'\\') {
-            unit = u'/';
-        }
-    }
+    std::replace(text.begin(), text.end(), u'\\', u'/');
     return text;
 }
 
