@@ -9,8 +9,8 @@
 namespace kaurl::tool {
 namespace {
 
-// Wide enough for the longest label, "port number", and two spaces.
-constexpr std::size_t kLabelWidth = 13;
+// Two spaces after the longest label; Label makes sure that none is longer.
+constexpr std::size_t kLabelWidth = kLongestLabelSize + 2;
 
 bool IsControl(char byte) {
     const auto code = static_cast<unsigned char>(byte);
@@ -34,10 +34,11 @@ void WritePrintable(std::ostream& out, std::string_view text) {
     }
 }
 
-void WriteLine(std::ostream& out, std::string_view label, std::string_view value) {
+void WriteLine(std::ostream& out, Label label, std::string_view value) {
     static const std::string kPadding(kLabelWidth, ' ');
-    out.write(label.data(), static_cast<std::streamsize>(label.size()));
-    out.write(kPadding.data(), static_cast<std::streamsize>(kLabelWidth - label.size()));
+    const std::string_view text = label.Text();
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.write(kPadding.data(), static_cast<std::streamsize>(kLabelWidth - text.size()));
     WritePrintable(out, value);
     out.put('\n');
 }

@@ -17,14 +17,27 @@ namespace {
 using ostracore::UTF16String;
 using ostracore::utility::UTF16to8;
 
-// In the order of the enumeration, so that a class indexes its own entry.
-constexpr std::array<std::pair<UriClass, const char*>, 5> kClassNames{{
+// One row for each class, in the order of the enumeration, so that a class
+// indexes its own row. A row too many does not compile; a missing one is left
+// empty and fails the check below.
+constexpr std::array<std::pair<UriClass, const char*>, kUriClassCount> kClassNames{{
     {UriClass::Generic, "uri"},
     {UriClass::Media, "kamedia"},
     {UriClass::Synthetic, "kasynthetic"},
     {UriClass::File, "file"},
     {UriClass::Http, "http"},
 }};
+
+constexpr bool EveryClassHasItsRow() {
+    for (std::size_t i = 0; i < kClassNames.size(); ++i) {
+        if (static_cast<std::size_t>(kClassNames[i].first) != i ||
+            kClassNames[i].second == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryClassHasItsRow(), "kClassNames has one row for each URI class, in order");
 
 UriView GenericView(UriClass uriClass, const URI& uri) {
     UriView view{{}, uriClass, uri.IsValid(), {}, std::nullopt};

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "Label.h"
 #include "ostracore/Strings.h"
 
 namespace kaurl::tool {
 
 // The URI classes of the library, by the names the tool uses for them.
 enum class UriClass { Generic, Media, Synthetic, File, Http };
+
+// How many classes there are; Http stays the last, or this follows the new last.
+constexpr std::size_t kUriClassCount = static_cast<std::size_t>(UriClass::Http) + 1;
 
 // "uri", "kamedia", "kasynthetic", "file" or "http".
 const char* NameOf(UriClass uriClass);
@@ -21,8 +26,8 @@ std::optional<UriClass> UriClassNamed(std::string_view name);
 
 // One getter of a URI class and what it returned, converted to UTF-8.
 struct UriField {
-    const char* label;  // for people: "mount point"
-    const char* key;    // for JSON: "mount_point"
+    Label label;      // for people: "mount point"
+    const char* key;  // for JSON: "mount_point"
     std::string value;
 };
 
