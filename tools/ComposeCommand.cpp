@@ -4,35 +4,45 @@
 #include <iostream>
 
 #include "Diagnostics.h"
+#include "UsageErrors.h"
 #include "Utf8Input.h"
 #include "kaurl/kamedia.h"
 #include "kaurl/kasynthetic.h"
 #include "ostracore/Utility.h"
 
 namespace kaurl::tool {
+namespace {
+
+constexpr char kMediaExample[] = "\n  kaurl compose media wendelgrid /media/stories/123/ABA00.mxf";
+constexpr char kSyntheticExample[] = "\n  kaurl compose synthetic Importer-7";
+
+}  // namespace
 
 ComposeCommand::ComposeCommand(CLI::App& parent)
-    : command_(parent.add_subcommand("compose", "Build a URI from its parts")) {
-    command_->require_subcommand(1);
-    command_->footer(
-        "Examples:\n"
-        "  kaurl compose media wendelgrid /media/stories/123/ABA00.mxf\n"
-        "  kaurl compose synthetic Importer-7");
+    : Subcommand(parent, "compose", "Build a URI from its parts") {
+    Command().require_subcommand(1);
+    Command().footer(std::string("Examples:") + kMediaExample + kSyntheticExample);
 
-    media_ = command_->add_subcommand(
+    media_ = Command().add_subcommand(
         "media", "Build a media URI; mount point and path are percent-encoded, '/' included");
     media_->add_option("MOUNTPOINT", mountPoint_, "The mount point; must not be empty")->required();
     media_->add_option("PATH", path_, "The path below the mount point")->required();
-    media_->footer("Example:\n  kaurl compose media wendelgrid /media/stories/123/ABA00.mxf");
+    media_->footer(std::string("Example:") + kMediaExample);
 
-    synthetic_ = command_->add_subcommand("synthetic", "Build a synthetic-importer URI");
+    synthetic_ = Command().add_subcommand("synthetic", "Build a synthetic-importer URI");
     synthetic_->add_option("IDENTIFIER", identifier_, "The importer identifier, used unescaped")
         ->required();
-    synthetic_->footer("Example:\n  kaurl compose synthetic Importer-7");
+    synthetic_->footer(std::string("Example:") + kSyntheticExample);
 }
 
-int ComposeCommand::Run() const {
-    return media_->parsed() ? RunMedia() : RunSynthetic();
+int ComposeCommand::Run() {
+    if (media_->parsed()) {
+        return RunMedia();
+    }
+    if (synthetic_->parsed()) {
+        return RunSynthetic();
+    }
+    return AnswerUnhandledSubcommand(Command());
 }
 
 int ComposeCommand::RunMedia() const {

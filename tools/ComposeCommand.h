@@ -3,25 +3,23 @@
 
 #include <string>
 
-#include <CLI/CLI.hpp>
+#include "Subcommand.h"
 
 namespace kaurl::tool {
 
 // kaurl compose media MOUNTPOINT PATH | kaurl compose synthetic IDENTIFIER:
 // prints the URI that the library builds from the parts.
-class ComposeCommand {
+class ComposeCommand : public Subcommand {
 public:
     explicit ComposeCommand(CLI::App& parent);
 
-    bool Chosen() const { return command_->parsed(); }
     // The exit status: 1 when an argument is not UTF-8 or the library refuses.
-    int Run() const;
+    int Run() override;
 
 private:
     int RunMedia() const;
     int RunSynthetic() const;
 
-    CLI::App* command_;
     CLI::App* media_;
     CLI::App* synthetic_;
     std::string mountPoint_;

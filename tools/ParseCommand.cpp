@@ -6,6 +6,7 @@
 
 #include "HumanOutput.h"
 #include "JsonOutput.h"
+#include "UsageErrors.h"
 #include "Utf8Input.h"
 
 namespace kaurl::tool {
@@ -14,16 +15,8 @@ namespace {
 constexpr const char* kAutomaticClass = "auto";
 constexpr const char* kStandardInput = "-";
 
-// Refuses an unknown class without quoting it back.
-CLI::Validator ClassNameValidator() {
-    return CLI::Validator(
-        [](std::string& name) -> std::string {
-            if (name == kAutomaticClass || UriClassNamed(name)) {
-                return {};
-            }
-            return "unknown class; expected uri, kamedia, kasynthetic, file, http or auto";
-        },
-        "");
+bool IsClassName(const std::string& name) {
+    return name == kAutomaticClass || UriClassNamed(name);
 }
 
 // CLI11 lets a positional take more values than its minimum only with
@@ -40,21 +33,22 @@ void TakeEveryValueAsWritten(CLI::Option* positional) {
 }  // namespace
 
 ParseCommand::ParseCommand(CLI::App& parent)
-    : command_(parent.add_subcommand("parse", "Show the components of URIs")) {
-    command_
-        ->add_option("--as", className_,
-                     "uri, kamedia, kasynthetic, file or http; auto: by the scheme, else uri")
+    : Subcommand(parent, "parse", "Show the components of URIs") {
+    Command()
+        .add_option("--as", className_,
+                    "uri, kamedia, kasynthetic, file or http; auto: by the scheme, else uri")
         ->type_name("CLASS")
-        ->check(ClassNameValidator())
+        ->check(QuietValidator(
+            IsClassName, "unknown class; expected uri, kamedia, kasynthetic, file, http or auto"))
         ->capture_default_str();
-    command_->add_flag("--json", json_, "One JSON object per line instead of text blocks");
-    command_->add_flag("--check", check_, "Exit with status 1 when a URI is invalid for its class");
-    command_->add_flag(
+    Command().add_flag("--json", json_, "One JSON object per line instead of text blocks");
+    Command().add_flag("--check", check_, "Exit with status 1 when a URI is invalid for its class");
+    Command().add_flag(
         "--create", create_,
         "Read URIs with the class's Create instead of its constructor (the default)");
-    TakeEveryValueAsWritten(command_->add_option(
+    TakeEveryValueAsWritten(Command().add_option(
         "URI", uris_, "URIs to parse; none, or -, reads one URI per line from standard input"));
-    command_->footer(
+    Command().footer(
         "Errors name a URI by its position: argument N is the Nth URI given, line N the Nth\n"
         "line read from standard input. With --create a URI that Create refuses shows as\n"
         "invalid, and backslashes in a kamedia URI count as slashes.\n\n"

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
 #include "Diagnostics.h"
+#include "Subcommand.h"
 #include "UriViews.h"
 
 namespace kaurl::tool {
@@ -15,20 +14,18 @@ namespace kaurl::tool {
 // kaurl parse [--as CLASS] [--json] [--check] [--create] [URI...]: shows what
 // a URI class makes of each URI, from the arguments or one per line from
 // standard input.
-class ParseCommand {
+class ParseCommand : public Subcommand {
 public:
     explicit ParseCommand(CLI::App& parent);
 
-    bool Chosen() const { return command_->parsed(); }
     // The exit status: 1 when an input was not UTF-8, or (with --check) not
     // valid for its class; 0 otherwise.
-    int Run();
+    int Run() override;
 
 private:
     void ParseStandardInput();
     void ParseOne(const std::string& utf8, const InputPosition& position);
 
-    CLI::App* command_;
     std::string className_ = "auto";
     bool json_ = false;
     bool check_ = false;

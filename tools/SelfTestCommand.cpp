@@ -10,11 +10,11 @@
 namespace kaurl::tool {
 
 SelfTestCommand::SelfTestCommand(CLI::App& parent)
-    : command_(parent.add_subcommand("selftest", "Run the library's built-in test suite")) {
-    command_->footer("Example:\n  kaurl selftest");
+    : Subcommand(parent, "selftest", "Run the library's built-in test suite") {
+    Command().footer("Example:\n  kaurl selftest");
 }
 
-int SelfTestCommand::Run() const {
+int SelfTestCommand::Run() {
     const std::unique_ptr<ostraunittesting::TestSuite> suite(unittests::CreateTestSuite());
     const ostraunittesting::RunSummary summary =
         ostraunittesting::RunSuite(*suite, std::cout, std::cerr);

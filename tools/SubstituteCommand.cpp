@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "Diagnostics.h"
+#include "UsageErrors.h"
 #include "Utf8Input.h"
 #include "kaurl/kamedia.h"
 #include "ostracore/Utility.h"
@@ -19,16 +20,9 @@ constexpr const char* kCommand = "substitute";
 
 // The separator must be one UTF-16 code unit, so that it can stand in for
 // each backslash of the path.
-CLI::Validator OneCharacterValidator() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            const auto decoded = DecodeUtf8(text);
-            if (decoded && decoded->size() == 1) {
-                return {};
-            }
-            return "must be exactly one character";
-        },
-        "");
+bool IsOneCharacter(const std::string& text) {
+    const auto decoded = DecodeUtf8(text);
+    return decoded && decoded->size() == 1;
 }
 
 constexpr const char* kParentSegment =
@@ -86,20 +80,22 @@ std::optional<Problem> FindUnsafePart(const kamedia::URL& url,
 }  // namespace
 
 SubstituteCommand::SubstituteCommand(CLI::App& parent)
-    : command_(parent.add_subcommand(
-          kCommand, "Print the local path of a media URI's file below a mount path")) {
-    command_
-        ->add_option("--separator", separator_,
-                     "Use this character instead of the backslash as path separator")
+    : Subcommand(parent, kCommand,
+                 "Print the local path of a media URI's file below a mount path") {
+    Command()
+        .add_option("--separator", separator_,
+                    "Use this character instead of the backslash as path separator")
         ->type_name("CHAR")
-        ->check(OneCharacterValidator());
-    command_->add_flag("--allow-unsafe", allowUnsafe_,
+        ->check(QuietValidator(IsOneCharacter, "must be exactly one character"));
+    Command().add_flag("--allow-unsafe", allowUnsafe_,
                        "Also print a local path with a '..' segment or a control character");
-    command_->add_option("MEDIA-URI", mediaUri_, "A media URI; backslashes count as slashes")
+    Command()
+        .add_option("MEDIA-URI", mediaUri_, "A media URI; backslashes count as slashes")
         ->required();
-    command_->add_option("MOUNT-PATH", mountPath_, "Where the URI's mount point is mounted")
+    Command()
+        .add_option("MOUNT-PATH", mountPath_, "Where the URI's mount point is mounted")
         ->required();
-    command_->footer(
+    Command().footer(
         "Escapes are decoded, so '..%2F' and '%00' can give a '..' segment or a control\n"
         "character; such a local path is refused unless --allow-unsafe is given.\n\n"
         "Examples:\n"
@@ -107,7 +103,7 @@ SubstituteCommand::SubstituteCommand(CLI::App& parent)
         "  kaurl substitute --separator / 'kamedia://wendelgrid/media/a.mxf' /mnt/grid");
 }
 
-int SubstituteCommand::Run() const {
+int SubstituteCommand::Run() {
     const auto mediaUri = DecodeArgument(kCommand, mediaUri_, 1);
     const auto mountPath = DecodeArgument(kCommand, mountPath_, 2);
     if (!mediaUri || !mountPath) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include <CLI/CLI.hpp>
+#include "Subcommand.h"
 
 namespace kaurl::tool {
 
@@ -11,17 +11,15 @@ namespace kaurl::tool {
 // prints the local path of a media URI's file below the path at which its mount
 // point is mounted. Unless allowed, a path with a '..' segment below the mount
 // path or with a control character is refused.
-class SubstituteCommand {
+class SubstituteCommand : public Subcommand {
 public:
     explicit SubstituteCommand(CLI::App& parent);
 
-    bool Chosen() const { return command_->parsed(); }
     // The exit status: 1 when an argument is not UTF-8, the URI is not a
     // valid media URI or the local path is refused.
-    int Run() const;
+    int Run() override;
 
 private:
-    CLI::App* command_;
     std::string separator_;
     bool allowUnsafe_ = false;
     std::string mediaUri_;

@@ -93,4 +93,17 @@ int AnswerParseError(const CLI::App& app, const CLI::ParseError& error) {
     return kUsageErrorStatus;
 }
 
+int AnswerUnhandledSubcommand(const CLI::App& app) {
+    std::cerr << CommandPath(ReachedCommand(app)) << ": no code runs this subcommand\n";
+    return kUsageErrorStatus;
+}
+
+CLI::Validator QuietValidator(bool (*accepts)(const std::string& value), const char* problem) {
+    return CLI::Validator(
+        [accepts, problem](std::string& value) -> std::string {
+            return accepts(value) ? std::string() : problem;
+        },
+        "");
+}
+
 }  // namespace kaurl::tool

@@ -43,14 +43,11 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return kaurl::tool::AnswerParseError(app, error);
     }
-    if (parse.Chosen()) {
-        return parse.Run();
+    kaurl::tool::Subcommand* const subcommands[] = {&parse, &compose, &substitute, &selfTest};
+    for (kaurl::tool::Subcommand* subcommand : subcommands) {
+        if (subcommand->Chosen()) {
+            return subcommand->Run();
+        }
     }
-    if (compose.Chosen()) {
-        return compose.Run();
-    }
-    if (substitute.Chosen()) {
-        return substitute.Run();
-    }
-    return selfTest.Run();
+    return kaurl::tool::AnswerUnhandledSubcommand(app);
 }
