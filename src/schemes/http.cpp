@@ -17,8 +17,8 @@ namespace {
 
 using detail::AsciiText;
 
-// Built when the library loads and only read afterwards, as every constant of
-// the library is but the host alphabet below.
+// Built when the library loads and only read afterwards, so that no call
+// initialises anything; only the host alphabet below is built on first use.
 const UTF16String kHttpScheme = AsciiText("http");
 const UTF16String kHttpsScheme = AsciiText("https");
 

@@ -14,8 +14,8 @@ namespace {
 
 using detail::AsciiText;
 
-// Built when the library loads and only read afterwards, as every constant of
-// the library is but the HTTP host alphabet (see http.cpp).
+// Built when the library loads and only read afterwards, so that no call
+// initialises anything; only the HTTP host alphabet is built on first use.
 const UTF16String kScheme = AsciiText("kamedia");
 const UTF16String kSlash = AsciiText("/");
 const UTF16String kBackslash = AsciiText("\\");

@@ -10,8 +10,8 @@
 namespace kaurl::kasynthetic {
 namespace {
 
-// Built when the library loads and only read afterwards, as every constant of
-// the library is but the HTTP host alphabet (see http.cpp).
+// Built when the library loads and only read afterwards, so that no call
+// initialises anything; only the HTTP host alphabet is built on first use.
 const UTF16String kScheme = detail::AsciiText("kasynthetic");
 
 }  // namespace

@@ -14,8 +14,8 @@ namespace {
 using detail::AsciiText;
 using ostraunittesting::TestContext;
 
-// Built when the library loads and only read afterwards, as every constant of
-// the library is but the HTTP host alphabet.
+// Built when the library loads and only read afterwards, so that no call
+// initialises anything; only the HTTP host alphabet is built on first use.
 const UTF16String kForwardSlash = AsciiText("/");
 const UTF16String kBackslash = AsciiText("\\");
 
