@@ -4,7 +4,6 @@
 # CMake package (find_package(kaurl)) and a pkg-config file (kaurl.pc).
 # Components: "runtime" (shared libraries), "development" (headers, link
 # symlinks, CMake package, kaurl.pc) and "tool"; the Debian packages follow them.
-include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(KAURL_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/kaurl)

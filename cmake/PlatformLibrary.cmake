@@ -13,21 +13,11 @@ function(kaurl_add_platform_library name)
     add_library(${name}::${name} ALIAS ${name})
     target_compile_definitions(${name} PRIVATE ${macro_prefix}_BUILDING)
     set_target_properties(${name} PROPERTIES
-        VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
-        POSITION_INDEPENDENT_CODE ON
-        CXX_VISIBILITY_PRESET hidden
-        VISIBILITY_INLINES_HIDDEN ON)
-    set(targets ${name})
+        VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    kaurl_set_library_usage(${name} ${CMAKE_CURRENT_SOURCE_DIR}/include)
     if(WIN32)
         add_library(${name}_static STATIC EXCLUDE_FROM_ALL ${ARGN})
         target_compile_definitions(${name}_static PUBLIC ${macro_prefix}_STATIC)
-        list(APPEND targets ${name}_static)
+        kaurl_set_library_usage(${name}_static ${CMAKE_CURRENT_SOURCE_DIR}/include)
     endif()
-    foreach(target IN LISTS targets)
-        target_include_directories(${target} PUBLIC
-            $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>
-            $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
-        target_compile_features(${target} PUBLIC cxx_std_17)
-        kaurl_set_warnings(${target})
-    endforeach()
 endfunction()
