@@ -2,20 +2,16 @@
 # Compares the demangled names that a shared library exports with a
 # checked-in list, so that an accidental export or a lost one fails.
 #
-#   ELF, the dynamic symbols:
-#     cmake -DNM=<nm> -DLIBRARY=<libkaurl.so> -DSYMBOLS_FILE=<list> [-DUPDATE=ON]
-#           -P CheckExportedSymbols.cmake
-#   Windows, the export table of a DLL:
-#     cmake -DOBJDUMP=<objdump> -DCXXFILT=<c++filt> -DLIBRARY=<libkaurl.dll>
-#           -DSYMBOLS_FILE=<list> [-DUPDATE=ON] -P CheckExportedSymbols.cmake
+#   ELF, the dynamic symbols:      cmake -DNM=<nm> ...
+#   Windows, a DLL's export table: cmake -DOBJDUMP=<objdump> -DCXXFILT=<c++filt> ...
+#   ... -DLIBRARY=<library> -DSYMBOLS_FILE=<list> [-DUPDATE=ON] -P CheckExportedSymbols.cmake
 #
 # With UPDATE=ON the list is rewritten from the library, keeping its comment
-# header. Names are compared as a sorted multiset: constructors and
-# destructors demangle to the same text once per ABI variant. The standard
+# header. Names are compared as sorted lists with repetitions: constructors
+# and destructors demangle to the same text once per ABI variant. The standard
 # library's inline namespaces and ABI tags (libstdc++'s std::__cxx11:: and
 # [abi:cxx11], libc++'s std::__1::) are left out on both sides, so one list
 # serves builds against either library.
-
 cmake_minimum_required(VERSION 3.25)
 
 function(strip_standard_library_tags text out)
@@ -55,43 +51,28 @@ set(header ${listed_lines})
 list(FILTER header INCLUDE REGEX "^#")
 set(listed ${listed_lines})
 list(FILTER listed EXCLUDE REGEX "^(#|$)")
+list(SORT listed)
 
 if(UPDATE)
     list(JOIN header "\n" header_text)
     list(JOIN exported "\n" exported_text)
     file(WRITE ${SYMBOLS_FILE} "${header_text}\n\n${exported_text}\n")
-    list(LENGTH exported count)
-    message(STATUS "Wrote ${count} symbols to ${SYMBOLS_FILE}")
-    return()
-endif()
-
-# Multiset differences: each listed symbol cancels one exported occurrence.
-set(unexpected ${exported})
-set(missing)
-foreach(symbol IN LISTS listed)
-    list(FIND unexpected "${symbol}" index)
-    if(index EQUAL -1)
-        list(APPEND missing "${symbol}")
-    else()
-        list(REMOVE_AT unexpected ${index})
-    endif()
-endforeach()
-
-if(unexpected OR missing)
-    set(unexpected_text "(none)")
-    set(missing_text "(none)")
-    if(unexpected)
-        list(JOIN unexpected "\n    " unexpected_text)
-    endif()
-    if(missing)
-        list(JOIN missing "\n    " missing_text)
-    endif()
+    message(STATUS "Wrote the exported symbols to ${SYMBOLS_FILE}")
+elseif(NOT exported STREQUAL listed)
+    set(unexpected ${exported})
+    list(REMOVE_ITEM unexpected ${listed})
+    set(missing ${listed})
+    list(REMOVE_ITEM missing ${exported})
+    foreach(difference IN ITEMS unexpected missing)
+        set(${difference}_text "(none)")
+        if(${difference})
+            list(JOIN ${difference} "\n    " ${difference}_text)
+        endif()
+    endforeach()
     message(FATAL_ERROR
-        "${LIBRARY} does not export what ${SYMBOLS_FILE} lists.\n"
+        "${LIBRARY} does not export what ${SYMBOLS_FILE} lists, or not as often.\n"
         "  Exported but not listed:\n    ${unexpected_text}\n"
         "  Listed but not exported:\n    ${missing_text}\n"
         "If the change of the interface is intended, rewrite the list with\n"
         "  cmake --build <build dir> --target kaurl_update_exported_symbols")
 endif()
-list(LENGTH exported count)
-message(STATUS "${count} exported symbols match the list")

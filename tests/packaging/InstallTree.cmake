@@ -1,10 +1,6 @@
 # SPDX-License-Identifier: BSL-1.0
-# Installs the build tree BUILD_DIR (configuration CONFIG) into PREFIX, which
-# is emptied first so that nothing from an earlier run survives.
-#   cmake -DBUILD_DIR=<dir> -DPREFIX=<dir> -DCONFIG=<config> -P InstallTree.cmake
-
-cmake_minimum_required(VERSION 3.25)
-
+# Installs the build tree BUILD_DIR (configuration CONFIG) into PREFIX, emptied
+# first so that nothing from an earlier run survives.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(
     COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --config ${CONFIG}
