@@ -12,24 +12,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-libcxx
 cd "$root"
-start=$SECONDS
+source scripts/lib/leg.sh
 
-"$root/scripts/build-googletest.sh" "$root/build-libcxx-googletest" \
-    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++
-cmake --preset libcxx > /dev/null
-
-# Each step's output goes to a log that is shown only when the step fails.
-run_logged() {
-    local log=$1
-    shift
-    if ! "$@" > "$log" 2>&1; then
-        cat "$log" >&2
-        echo "libc++ leg: '$*' failed; log in $log" >&2
-        exit 1
-    fi
-}
-run_logged "$build/build.log" cmake --build --preset libcxx
-run_logged "$build/ctest.log" ctest --preset libcxx
-
-total=$(grep -Eo 'tests failed out of [0-9]+' "$build/ctest.log" | grep -Eo '[0-9]+$')
-echo "libc++ leg: $total/$total tests passed (clang++ -stdlib=libc++) in $((SECONDS - start)) s"
+leg_configure libcxx "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++
+leg_build_and_test libcxx "$build" "libc++" "clang++ -stdlib=libc++"
