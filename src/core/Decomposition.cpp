@@ -54,8 +54,7 @@ UTF16String Lowercase(const Ctype& ctype, Iterator first, Iterator last) {
 void URI::Parse() {
     bool completed = false;
     bool schemeStored = false;
-    // Every part but the host is stored only when non-empty; the table is
-    // still empty here, so each value is built once and moved in.
+    // The table is still empty here, so each value is built once and moved in.
     const auto store = [this](const char* name, UTF16String value) {
         parts.emplace(name, std::move(value));
     };
@@ -86,6 +85,8 @@ void URI::Parse() {
 
             // Authority split: user information up to the first "@", then the
             // port after the first ":" that follows it, the rest is the host.
+            // A separator that is present stores its part even when empty, and
+            // the host is stored always; the other parts only when non-empty.
             const auto& authority = match[detail::kAuthorityGroup];
             Iterator hostBegin = authority.first;
             Iterator hostEnd = authority.second;
