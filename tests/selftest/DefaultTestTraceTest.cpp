@@ -152,20 +152,28 @@ TEST(DefaultTestTrace, ThrowingFailureCallEndsTheRun) {
     EXPECT_EQ(trace.str(), kBeginLine + Lines(kBeforeAssertion) + kFailureCallRecord);
 }
 
-// What the default test's own checks never show: a URI text beyond ASCII and
-// a negative expected number.
-TEST(CheckResult, MismatchWritesTheTextAsUtf8AndTheNumberWithItsSign) {
+// A buffer that marks each flush of its stream with "|".
+struct FlushMarkingBuffer : std::stringbuf {
+    int sync() override { return sputc('|') == '|' ? 0 : -1; }
+};
+
+// What the default test's own checks never show: a URI text beyond ASCII, a
+// negative expected number, and the flushes, after each piece but "::" and a
+// number, and after each line end, so that a host reading along sees them.
+TEST(CheckResult, MismatchWritesUtf8TextAndSignedNumbersAndFlushesEachPiece) {
     using kaurl::unittests::MakeCheck;
-    std::ostringstream trace;
+    FlushMarkingBuffer buffer;
+    std::ostream trace(&buffer);
     const TestContext context(trace);
     MakeCheck(&kaurl::URI::GetPath, "/cafe", "kaurl::URI", "GetPath")(
         kaurl::URI(u"http://h.example/caf\u00e9"), context);
     MakeCheck(&kaurl::http::URL::GetPortNumber, -443, "kaurl::http::URL", "GetPortNumber")(
         kaurl::URI(u"https://h.example"), context);
-    const FailureLine expected[] = {
-        {"kaurl::URI::GetPath", "/cafe", "http://h.example/caf\xc3\xa9"},
-        {"kaurl::http::URL::GetPortNumber", "-443", "https://h.example"}};
-    EXPECT_EQ(trace.str(), Lines(expected));
+    EXPECT_EQ(
+        buffer.str(),
+        "   Test failed! |kaurl::URI|::GetPath| did not match expected \"|/cafe|\" for url: "
+        "|http://h.example/caf\xc3\xa9|\r\n|   Test failed! |kaurl::http::URL|::GetPortNumber| "
+        "did not match expected \"|-443\" for url: |https://h.example|\r\n|");
 }
 
 }  // namespace
