@@ -18,11 +18,13 @@ struct Coding {
     std::u16string text, expected;
 };
 
-// A lone surrogate is encoded as the UTF-8 of U+FFFD.
+// "/:@[`{" border the ranges 0-9, A-Z and a-z. A lone surrogate is encoded as
+// the UTF-8 of U+FFFD.
 TEST(PercentEncoding, EscapesEveryByteOutsideTheUnreservedAlphabet) {
     EXPECT_EQ(PercentEncode(u""), u"");
     EXPECT_EQ(PercentEncode(u"a~b_c-d.eAZaz09"), u"a~b_c-d.eAZaz09");
-    EXPECT_EQ(PercentEncode(std::u16string(u"/\\:@% \t\x7f\0", 9)), u"%2F%5C%3A%40%25%20%09%7F%00");
+    EXPECT_EQ(PercentEncode(std::u16string(u"/:@[`{\\% \t\x7f\0", 12)),
+              u"%2F%3A%40%5B%60%7B%5C%25%20%09%7F%00");
     EXPECT_EQ(PercentEncode(u"\u00e9.mxf\U0001F600\xD800"), u"%C3%A9.mxf%F0%9F%98%80%EF%BF%BD");
 }
 
