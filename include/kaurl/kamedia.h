@@ -202,8 +202,8 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    (the ":" also covers drive letters and alternate data streams), one ending
 ///    in "." or a space, or a reserved device name, in any case, alone or with an
 ///    extension, spaces before the extension ignored: CON, PRN, AUX, NUL, COM0 to
-///    COM9, LPT0 to LPT9, COM and LPT with the digits ¹, ² and ³, CONIN$ and
-///    CONOUT$ (`u"Con"`, `u"nul.txt"`, `u"com¹.log"`);
+///    COM9, LPT0 to LPT9, COM and LPT with a superscript digit (U+00B9, U+00B2,
+///    U+00B3), CONIN$ and CONOUT$ (`u"Con"`, `u"nul.txt"`, `u"com\u00b9.log"`);
 /// 8. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///

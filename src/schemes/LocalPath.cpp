@@ -57,8 +57,8 @@ const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept {
         case LocalPathRefusal::LeavesMountPoint:
             return "the path has a '..' segment, which would leave the mount path";
         case LocalPathRefusal::WindowsName:
-            return "the path has a name that Windows reads as something else (a reserved "
-                   "character or device name, or a final '.' or space)";
+            return "the path has a name that Windows reads as something else: a reserved "
+                   "character or device name, or a final '.' or space";
         case LocalPathRefusal::ControlCharacterInMountPath:
             return "the mount path holds a control character";
     }
