@@ -2,8 +2,9 @@
 """The mutants of scripts/mutation.sh: where a fault can be planted, and planting it.
 
   mutants.py list SEED FILE...   every mutant of the files, shuffled by SEED, one a line:
-                                 FILE OFFSET LENGTH REPLACEMENT LINE CHANGE, each field
-                                 ended by the unit separator \x1f but the last
+                                 FILE OFFSET LENGTH REPLACEMENT LINE CHANGE, separated
+                                 by the unit separator \x1f, with
+                                 REPLACEMENT as a JSON string
   mutants.py plant FILE OFFSET LENGTH REPLACEMENT
 
 The files are read as clang-format writes them: a binary operator has a space
@@ -15,6 +16,7 @@ conditions, "!", "&&" and "||"), statement removed (an expression statement,
 declaration) and constant changed (an integer or character literal, true and
 false).
 """
+import json
 import random
 import re
 import sys
@@ -197,10 +199,12 @@ def main(arguments):
         mutants = [mutant for path in sorted(arguments[2:]) for mutant in mutants_of(path)]
         random.Random(int(arguments[1])).shuffle(mutants)
         for path, offset, length, replacement, line, change in mutants:
-            print("\x1f".join(map(str, (path, offset, length, replacement, line, change))))
+            fields = (path, offset, length, json.dumps(replacement), line, change)
+            print("\x1f".join(map(str, fields)))
         return 0
     if arguments[:1] == ["plant"] and len(arguments) == 5:
-        path, offset, length, replacement = arguments[1], int(arguments[2]), int(arguments[3]), arguments[4]
+        path, offset, length = arguments[1], int(arguments[2]), int(arguments[3])
+        replacement = json.loads(arguments[4])
         source = open(path, encoding="utf-8", newline="").read()
         with open(path, "w", encoding="utf-8", newline="") as file:
             file.write(source[:offset] + replacement + source[offset + length:])
