@@ -46,11 +46,14 @@ TEST(LocalPath, JoinsTheLiteralMountPathAndTheDecodedNames) {
         // Both separators split, decoded ones too; empty names and "." go.
         {u"kamedia://grid/a%20b/c%2Fd%5Ce\\f.mxf", u"/m", slash, u"/m/a b/c/d/e/f.mxf"},
         {u"kamedia://grid//a/./b/%2E/c//", u"/m", slash, u"/m/a/b/c"},
-        {u"kamedia://grid/%c3%a9%C3%A9%F0%9F%98%80", u"/m", slash, u"/m/\u00e9\u00e9\U0001F600"},
+        {u"kamedia://grid/%c3%a9%C3%A9%F0%9F%98%80%6f", u"/m", slash,
+         u"/m/\u00e9\u00e9\U0001F600o"},
         // Near misses of the refused names.
-        {u"kamedia://grid/..x/b..c/.hidden/CONSOLE/com10/LPT/nul-x.txt/a.b.c/x y", u"/m", slash,
-         u"/m/..x/b..c/.hidden/CONSOLE/com10/LPT/nul-x.txt/a.b.c/x y"},
-        {u"kamedia://grid/\u00e9/%25/~", u"/m", slash, u"/m/\u00e9/%/~"},
+        {u"kamedia://grid/..x/b..c/.hidden/CONSOLE/com10/LPT/COMA/abc1/nul-x.txt/a.b.c/x y", u"/m",
+         slash, u"/m/..x/b..c/.hidden/CONSOLE/com10/LPT/COMA/abc1/nul-x.txt/a.b.c/x y"},
+        // Next to the C1 controls and around the surrogates, a pair last.
+        {u"kamedia://grid/%C2%A0/%25/~\u00e9\uE000\U0010FFFF", u"/m", slash,
+         u"/m/\u00a0/%/~\u00e9\uE000\U0010FFFF"},
         // Neither the URL's mount point nor its query or fragment plays a part.
         {u"kamedia://elsewhere/a.mxf?x=..#%00", u"/m", slash, u"/m/a.mxf"},
     };
@@ -88,15 +91,15 @@ TEST(LocalPath, RefusesWithTheFirstReasonThatApplies) {
         {grid + u"a%", u"/m", R::MalformedEscape},
         {grid + u"a%4", u"/m", R::MalformedEscape},
         {grid + u"%-1", u"/m", R::MalformedEscape},
-        {grid + u"%4G", u"/m", R::MalformedEscape},
+        {grid + u"%4g", u"/m", R::MalformedEscape},
         {grid + u"%\u0661\u0662", u"/m", R::MalformedEscape},
         {grid + u"%C3", u"/m", R::NotUTF8},
         {grid + u"%FF", u"/m", R::NotUTF8},
         {grid + u"%C3\u00e9", u"/m", R::NotUTF8},
         {grid + u"%C0%AF", u"/m", R::NotUTF8},
         {grid + u"%ED%A0%80", u"/m", R::NotUTF8},
-        {grid + u"a\xD800", u"/m", R::NotUTF8},
-        {grid + u"a\xDC00", u"/m", R::NotUTF8},
+        {grid + u"a\xD800z", u"/m", R::NotUTF8},
+        {grid + u"a\xDC00\xDC00", u"/m", R::NotUTF8},
         {grid + u"a%00b", u"/m", R::ControlCharacter},
         {grid + u"%1F", u"/m", R::ControlCharacter},
         {grid + u"%7F", u"/m", R::ControlCharacter},
