@@ -8,14 +8,14 @@
 #   install-deps.sh [all]  # also every test, leg, check and the documentation
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-set=${1:-all}
-if [[ $set != main && $set != all ]]; then
+package_set=${1:-all}
+if [[ $package_set != main && $package_set != all ]]; then
     echo "usage: install-deps.sh [main|all]" >&2
     exit 2
 fi
 
 packages=(build-essential cmake libboost1.81-dev libcli11-dev nlohmann-json3-dev)
-if [[ $set == all ]]; then
+if [[ $package_set == all ]]; then
     packages+=(
         pkg-config dpkg-dev file
         libgtest-dev libgmock-dev libbenchmark-dev googletest liburiparser-dev
