@@ -18,7 +18,8 @@ import sys
 from pathlib import Path
 
 ABBREVIATION_AT_END = re.compile(r"\b(i\.e|e\.g|etc|cf|vs|approx)\.$", re.IGNORECASE)
-BRIEF = re.compile(r'class="mdescRight">(.*?)(?:<a href="[^"]*">More\.\.\.</a>|</td>)', re.S)
+BRIEF = re.compile(r'class="(?:mdescRight|desc)">(.*?)(?:<a href="[^"]*">More\.\.\.</a>|</td>)',
+                   re.S)
 PARAGRAPH_GOING_ON = re.compile(r'<p>((?:(?!</p>).)*)</p>\s*<p >[a-z]', re.S)
 FAILURE = re.compile(r"<dt>Failure</dt><dd>(.*?)</dd>", re.S)
 MEMBER = re.compile(r'<div class="memitem">(.*?)<div class="memdoc">', re.S)
