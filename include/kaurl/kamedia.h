@@ -26,10 +26,12 @@ namespace kaurl::kamedia {
 ///
 /// Applications read media URIs with kaurl::kamedia::Create, which reads
 /// backslashes as slashes. kaurl::kamedia::IsKAMediaURI tells a media URI by
-/// its scheme, kaurl::kamedia::CreateFromMountPointAndPath builds one from a
-/// mount point and a path, and
-/// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path of
-/// its file.
+/// its scheme, and kaurl::kamedia::CreateFromMountPointAndPath builds one from
+/// a mount point and a path. kaurl::kamedia::ResolveLocalPath gives the local
+/// path of its file, checked so that it cannot leave the mount path, and
+/// kaurl::kamedia::DescribeLocalPathRefusal says why it refused a URL;
+/// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
+/// unchecked.
 ///
 /// @classfailure
 class KAURL_API URL : public URI {
@@ -164,7 +166,8 @@ enum class LocalPathRefusal {
 /// @param refusal The reason that ResolveLocalPath gave.
 /// @return A text without a final full stop; for a value outside the
 /// enumeration, "unknown reason".
-/// @nothrowguarantee
+/// @par Failure
+/// Never throws.
 KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept;
 
 /// The local path of the URL's file below `mountPointPath`, checked so that it
@@ -196,12 +199,13 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    (LocalPathRefusal::LeavesMountPoint);
 /// 7. on every platform, since one URL may be resolved on Windows and other
 ///    machines alike, a name that Windows would read as something other than a
-///    file name (LocalPathRefusal::WindowsName): one holding `: < > " | ? *`
-///    (the ":" also covers drive letters and alternate data streams), one ending
-///    in "." or a space, or a reserved device name, in any case, alone or with an
-///    extension, spaces before the extension ignored: CON, PRN, AUX, NUL, COM0 to
-///    COM9, LPT0 to LPT9, COM and LPT with a superscript digit (U+00B9, U+00B2,
-///    U+00B3), CONIN$ and CONOUT$ (`u"Con"`, `u"nul.txt"`, `u"com\u00b9.log"`);
+///    file name (LocalPathRefusal::WindowsName): one holding `: < > | ? *` or a
+///    double quote (the ":" also covers drive letters and alternate data
+///    streams), one ending in "." or a space, or a reserved device name, in any
+///    case, alone or with an extension, spaces before the extension ignored:
+///    CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, COM and LPT with a
+///    superscript digit (U+00B9, U+00B2, U+00B3), CONIN$ and CONOUT$ (`u"Con"`,
+///    `u"nul.txt"`, `u"com\u00b9.log"`);
 /// 8. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///
@@ -217,7 +221,6 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 /// @param separator The separator between the names below the mount path.
 /// @param refusal When not null, receives the reason when the result is false.
 /// @return Whether the URL gives a checked local path.
-/// @strongguarantee
 /// @par Standard
 /// Escapes are decoded as @rfc{2.1} defines them; digits of either case.
 KAURL_API bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPath,
