@@ -20,5 +20,9 @@ echo
 echo "== kaurl substitute 'kamedia://wendelgrid\\media\\stories\\123\\ABA00.mxf' /Volumes/Grid/"
 "$kaurl" substitute 'kamedia://wendelgrid\media\stories\123\ABA00.mxf' /Volumes/Grid/
 echo
+echo "== kaurl substitute 'kamedia://wendelgrid/media/..%2F..%2Fetc%2Fpasswd' /Volumes/Grid/"
+"$kaurl" substitute 'kamedia://wendelgrid/media/..%2F..%2Fetc%2Fpasswd' /Volumes/Grid/ ||
+    echo "(refused with exit status $?)"
+echo
 echo "== kaurl selftest"
 "$kaurl" selftest
