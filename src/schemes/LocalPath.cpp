@@ -3,12 +3,18 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/AsciiText.h"
 #include "kaurl/kamedia.h"
 #include "schemes/LocalNames.h"
 #include "schemes/StrictPercentDecoding.h"
 
 namespace kaurl::kamedia {
 namespace {
+
+// Built when the library loads and only read afterwards, as the media unit's
+// other constants are.
+const UTF16String kCurrentDirectory = detail::AsciiText(".");
+const UTF16String kParentDirectory = detail::AsciiText("..");
 
 bool IsSeparator(char16_t unit) {
     return unit == u'/' || unit == u'\\';
@@ -25,7 +31,7 @@ std::vector<UTF16String> SplitNames(const UTF16String& path) {
     while (start != path.end()) {
         const auto end = std::find_if(start, path.end(), IsSeparator);
         UTF16String name(start, end);
-        if (!name.empty() && name != u".") {
+        if (!name.empty() && name != kCurrentDirectory) {
             names.push_back(std::move(name));
         }
         start = end == path.end() ? end : end + 1;
@@ -85,7 +91,7 @@ bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPath, UTF16St
         return Refuse(LocalPathRefusal::ControlCharacter, refusal);
     }
     const std::vector<UTF16String> names = SplitNames(decoded);
-    if (std::find(names.begin(), names.end(), u"..") != names.end()) {
+    if (std::find(names.begin(), names.end(), kParentDirectory) != names.end()) {
         return Refuse(LocalPathRefusal::LeavesMountPoint, refusal);
     }
     if (std::any_of(names.begin(), names.end(), detail::IsSpecialToWindows)) {
