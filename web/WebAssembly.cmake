@@ -39,3 +39,21 @@ endforeach()
 # refuses file paths, so its WebAssembly code is inside its JavaScript too.
 target_link_options(kaurl_web_driver PRIVATE
     -sNODERAWFS=1 -sENVIRONMENT=node -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sSINGLE_FILE=1)
+
+# The checks need node, the native build's tool and driver, and for the
+# browser test playwright-core, which scripts/web.sh installs into
+# <build>/npm with npm ci.
+find_program(KAURL_NODE node REQUIRED)
+set(native_tool ${KAURL_NATIVE_BUILD_DIR}/tools/kaurl)
+set(native_driver ${KAURL_NATIVE_BUILD_DIR}/web/kaurl_web_driver)
+add_test(NAME web.differential.uris
+    COMMAND ${KAURL_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/test/differential.js uris
+        $<TARGET_FILE:kaurl_web_driver> ${native_tool} ${PROJECT_SOURCE_DIR}/examples/uris.txt)
+add_test(NAME web.differential.seeds
+    COMMAND ${KAURL_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/test/differential.js seeds
+        $<TARGET_FILE:kaurl_web_driver> ${native_driver} ${PROJECT_SOURCE_DIR}/fuzz/corpus)
+add_test(NAME web.browser
+    COMMAND ${KAURL_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/test/browser.js
+        ${page_dir} ${native_tool} ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(web.browser PROPERTIES
+    ENVIRONMENT NODE_PATH=${PROJECT_BINARY_DIR}/npm/node_modules)

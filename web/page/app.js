@@ -71,7 +71,7 @@
             self.KaurlFormsView.renderSelfTest(api, byId("self-test-summary"),
                 byId("self-test-trace")));
         render(api);
-        status.textContent = "Ready.";
+        status.textContent = "";
         performance.mark("kaurl-first-result");
         document.body.classList.add("ready");
     }

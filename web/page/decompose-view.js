@@ -72,6 +72,7 @@
         const keys = Object.keys(constructed).filter((key) => key !== "input");
         for (const key of keys) {
             const row = make("tr");
+            row.dataset.key = key;
             row.append(make("th", "", labels[key] || key));
             row.lastChild.scope = "row";
             row.append(valueCell(key, constructed[key], created && created[key]));
@@ -80,6 +81,7 @@
             }
             body.append(row);
         }
+        body.parentElement.classList.toggle("two-readings", Boolean(created));
         headings.reading.textContent = created ? "Constructor" : "Value";
         headings.create.hidden = !created;
     }
