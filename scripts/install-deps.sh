@@ -16,6 +16,7 @@ packages=(
     g++-mingw-w64-x86-64-posix wine64
     python3
     doxygen scdoc man-db
+    emscripten chromium
     lintian
 )
 
