@@ -49,19 +49,24 @@ void AddParts(JsonObject& json, const http::URL& url) {
     json.AddNumber("port_number", url.GetPortNumber());
 }
 
-// `url` starts empty; Create fills it only when it accepts the text.
 template <typename Url>
-std::string Describe(const char* className, const UTF16String& text, bool create, Url url,
-                     bool (*createFunction)(const UTF16String&, Url&)) {
-    if (create) {
-        createFunction(text, url);
-    } else {
-        url = Url(text);
-    }
+std::string Describe(const char* className, const UTF16String& text, const Url& url) {
     JsonObject json;
     json.AddText("input", text).AddAscii("class", className).AddBool("valid", url.IsValid());
     AddParts(json, url);
     return json.Text();
+}
+
+// Read by the constructor, or by Create into `empty`, which it fills only
+// when it accepts the text.
+template <typename Url>
+std::string Describe(const char* className, const UTF16String& text, bool create, Url empty,
+                     bool (*createFunction)(const UTF16String&, Url&)) {
+    if (!create) {
+        return Describe(className, text, Url(text));
+    }
+    createFunction(text, empty);
+    return Describe(className, text, empty);
 }
 
 // The class that handles the text's scheme, as `kaurl parse --as auto` picks it.

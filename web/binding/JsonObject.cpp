@@ -4,19 +4,28 @@
 namespace kaurl::web {
 namespace {
 
-void AppendEscaped(std::string& out, char16_t unit) {
+// Writes into room made for the worst case, six bytes per code unit: this
+// runs for every part of every answer.
+void AppendEscaped(std::string& out, const ostracore::UTF16String& value) {
     static constexpr char kHexDigits[] = "0123456789abcdef";
-    if (unit == u'"' || unit == u'\\') {
-        out += '\\';
-        out += static_cast<char>(unit);
-    } else if (unit >= 0x20 && unit < 0x7F) {
-        out += static_cast<char>(unit);
-    } else {
-        out += "\\u";
-        for (int shift = 12; shift >= 0; shift -= 4) {
-            out += kHexDigits[(unit >> shift) & 0xF];
+    const std::size_t start = out.size();
+    out.resize(start + 6 * value.size());
+    char* next = &out[start];
+    for (const char16_t unit : value) {
+        if (unit == u'"' || unit == u'\\') {
+            *next++ = '\\';
+            *next++ = static_cast<char>(unit);
+        } else if (unit >= 0x20 && unit < 0x7F) {
+            *next++ = static_cast<char>(unit);
+        } else {
+            *next++ = '\\';
+            *next++ = 'u';
+            for (int shift = 12; shift >= 0; shift -= 4) {
+                *next++ = kHexDigits[(unit >> shift) & 0xF];
+            }
         }
     }
+    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 }  // namespace
@@ -24,9 +33,7 @@ void AppendEscaped(std::string& out, char16_t unit) {
 JsonObject& JsonObject::AddText(std::string_view key, const ostracore::UTF16String& value) {
     AddKey(key);
     members_ += '"';
-    for (const char16_t unit : value) {
-        AppendEscaped(members_, unit);
-    }
+    AppendEscaped(members_, value);
     members_ += '"';
     return *this;
 }
