@@ -44,8 +44,14 @@ async function browserNanoseconds(context, url) {
     return time;
 }
 
+// [decomposition alone, the page's answer], in nanoseconds.
 function driverNanoseconds(command, args) {
-    return Number(execFileSync(command, [...args, "time", corpus, String(rounds)], { encoding: "utf8" }));
+    const output = execFileSync(command, [...args, "time", corpus, String(rounds)], { encoding: "utf8" });
+    return output.split(" ").slice(0, 2).map(Number);
+}
+
+function medians(runs) {
+    return [0, 1].map((column) => median(runs.map((run) => run[column])));
 }
 
 async function main() {
@@ -68,16 +74,21 @@ async function main() {
             runs.push(await browserNanoseconds(context, url));
         }
         const browser = median(runs);
-        const node = median([0, 1, 2].map(() => driverNanoseconds(process.execPath, [wasmDriver])));
-        const native = median([0, 1, 2].map(() => driverNanoseconds(nativeDriver, [])));
+        const node = medians([0, 1, 2].map(() => driverNanoseconds(process.execPath, [wasmDriver])));
+        const native = medians([0, 1, 2].map(() => driverNanoseconds(nativeDriver, [])));
         const module = path.join(pageDir, "kaurl.js");
         const bytes = fs.statSync(module).size;
         const gzipped = require("zlib").gzipSync(fs.readFileSync(module), { level: 9 }).length;
         console.log("module kaurl.js: " + bytes + " bytes, " + gzipped + " gzipped");
         console.log("first result after the page opens: " + median(loads).toFixed(0) + " ms (median of 5)");
         console.log("per decomposition (" + lines.length + " lines x " + rounds + " rounds, median of 3):");
-        console.log("  Chromium " + (browser / 1000).toFixed(2) + " us, node " + (node / 1000).toFixed(2) +
-            " us, native " + (native / 1000).toFixed(2) + " us; Chromium/native " + (browser / native).toFixed(2));
+        const us = (nanoseconds) => (nanoseconds / 1000).toFixed(2) + " us";
+        const ratio = (a, b) => (a / b).toFixed(2);
+        console.log("  decomposition alone (kaurl::URI): node " + us(node[0]) + ", native " + us(native[0]) +
+            "; node/native " + ratio(node[0], native[0]));
+        console.log("  the page's answer (kaurl_web_describe): Chromium " + us(browser) + " (from JavaScript), node " +
+            us(node[1]) + ", native " + us(native[1]) + "; Chromium/native " + ratio(browser, native[1]) +
+            ", node/native " + ratio(node[1], native[1]));
     } finally {
         await context.close();
         server.close();
