@@ -143,6 +143,9 @@ async function open(context, url) {
 
 async function screenshots(context, base) {
     const page = await open(context, base);
+    assert.deepEqual(await page.$$eval("input, select", (controls) =>
+        controls.filter((control) => control.labels.length === 0).map((control) => control.id)), [],
+    "every control has a label");
     for (const [width, name] of [[1280, "playground.png"], [375, "playground-375.png"]]) {
         await page.setViewportSize({ width, height: 900 });
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth),
