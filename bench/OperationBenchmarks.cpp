@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: BSL-1.0
-// The media URL composition and substitution, and the HTTP port number.
+// The media URL composition, substitution and checked local path, and the HTTP
+// port number.
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -54,6 +55,19 @@ void SubstituteMountPointAndReturnPath(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(urls.size()));
 }
 
+// The same URLs below the same mount path, checked; none is refused.
+void ResolveLocalPath(benchmark::State& state) {
+    const std::vector<kamedia::URL> urls = MediaUrls();
+    const UTF16String mountPointPath = u"/Volumes/Mounted%20Grid/";
+    UTF16String localPath;
+    for (auto _ : state) {
+        for (const kamedia::URL& url : urls) {
+            benchmark::DoNotOptimize(kamedia::ResolveLocalPath(url, mountPointPath, localPath));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(urls.size()));
+}
+
 void GetPortNumber(benchmark::State& state) {
     std::vector<http::URL> urls;
     for (const char* prefix : {"http:", "https:"}) {
@@ -76,6 +90,7 @@ void RegisterOperationBenchmarks() {
                                  CreateFromMountPointAndPath);
     benchmark::RegisterBenchmark("kamedia/SubstituteMountPointAndReturnPath",
                                  SubstituteMountPointAndReturnPath);
+    benchmark::RegisterBenchmark("kamedia/ResolveLocalPath", ResolveLocalPath);
     benchmark::RegisterBenchmark("http::URL/GetPortNumber", GetPortNumber);
 }
 

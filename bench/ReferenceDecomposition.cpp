@@ -17,8 +17,7 @@ using Iterator = UTF16String::const_iterator;
 
 // Compiled once, as the library compiles its own.
 const Expression& SharedExpression() {
-    static const Expression expression(detail::kDecompositionExpression,
-                                       boost::regex_constants::normal);
+    static const Expression expression = detail::CompileDecompositionExpression();
     return expression;
 }
 
@@ -63,8 +62,7 @@ bool Decompose(const UTF16String& text, const Expression& expression, Store stor
 
 bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts) {
     try {
-        const Expression expression(detail::kDecompositionExpression,
-                                    boost::regex_constants::normal);
+        const Expression expression = detail::CompileDecompositionExpression();
         return Decompose(
             text, expression,
             [&parts](const char* name, Iterator first, Iterator last, bool lowercase) {

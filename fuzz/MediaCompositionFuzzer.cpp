@@ -3,11 +3,14 @@
 // substituting a local mount path: for well-formed UTF-16 the composition is
 // valid exactly when the mount point is non-empty, and the substitution gives
 // back the path (separators as backslashes) below the mount path, so every
-// encoding is decoded to what it came from.
+// encoding is decoded to what it came from. The checked local path of the
+// composed URL, and of a URL whose path is the raw text, stays below the mount
+// path, and agrees with the substitution wherever both apply.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "FuzzSupport.h"
 #include "support/UrlState.h"
@@ -15,10 +18,128 @@
 namespace {
 
 using kaurl::fuzz::Require;
+using kaurl::kamedia::PathSeparator;
 using Text = std::u16string;
 
 bool IsSeparator(char16_t unit) {
     return unit == u'/' || unit == u'\\';
+}
+
+bool IsControl(char16_t unit) {
+    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+}
+
+bool IsHexDigit(char16_t unit) {
+    return (unit >= u'0' && unit <= u'9') || (unit >= u'a' && unit <= u'f') ||
+           (unit >= u'A' && unit <= u'F');
+}
+
+bool EscapesAreWellFormed(const Text& text) {
+    for (std::size_t i = text.find(u'%'); i != Text::npos; i = text.find(u'%', i + 3)) {
+        if (i + 2 >= text.size() || !IsHexDigit(text[i + 1]) || !IsHexDigit(text[i + 2])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every text between separators, empty ones included.
+std::vector<Text> SplitAtSeparators(const Text& text) {
+    std::vector<Text> names(1);
+    for (const char16_t unit : text) {
+        if (IsSeparator(unit)) {
+            names.emplace_back();
+        } else {
+            names.back().push_back(unit);
+        }
+    }
+    return names;
+}
+
+// A name that Windows reads as a device, a drive, a stream or another name.
+bool IsSpecialToWindows(const Text& name) {
+    if (name.find_first_of(u":<>\"|?*") != Text::npos || name.back() == u'.' ||
+        name.back() == u' ') {
+        return true;
+    }
+    Text stem = name.substr(0, name.find(u'.'));
+    while (!stem.empty() && stem.back() == u' ') {
+        stem.pop_back();
+    }
+    for (char16_t& unit : stem) {
+        unit = unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - 0x20) : unit;
+    }
+    for (const Text device : {u"CON", u"PRN", u"AUX", u"NUL", u"CONIN$", u"CONOUT$"}) {
+        if (stem == device) {
+            return true;
+        }
+    }
+    const Text prefix = stem.substr(0, 3);
+    return stem.size() == 4 && (prefix == u"COM" || prefix == u"LPT") &&
+           Text(u"0123456789\u00b9\u00b2\u00b3").find(stem[3]) != Text::npos;
+}
+
+Text WithSlashes(Text text) {
+    std::replace(text.begin(), text.end(), u'\\', u'/');
+    return text;
+}
+
+// Whether the unchecked substitution of `url` below `mountPath` holds none of
+// the cases that the checked local path refuses. `below` is its decoded path,
+// all separators as backslashes, which has no empty or "." name.
+bool IsSafe(const kaurl::kamedia::URL& url, const Text& mountPath, const std::vector<Text>& names,
+            const Text& below) {
+    return url.IsValid() && EscapesAreWellFormed(url.GetPath()) && !names.empty() &&
+           std::none_of(mountPath.begin(), mountPath.end(), IsControl) &&
+           std::none_of(below.begin(), below.end(), IsControl) &&
+           std::find(names.begin(), names.end(), u"..") == names.end() &&
+           std::none_of(names.begin(), names.end(), IsSpecialToWindows);
+}
+
+// ResolveLocalPath with each separator: a returned path is the mount path (less
+// one trailing separator), the separator and names that are neither "..", nor
+// empty, nor hold a control character. With a mount path without "%" and a
+// decoded path without "." or empty names (its leading separator aside), it
+// is refused exactly when the substitution is unsafe, and otherwise agrees
+// with the substitution once separators are made the same.
+void CheckLocalPath(const kaurl::kamedia::URL& url, const Text& mountPath) {
+    Text mount = mountPath;
+    if (!mount.empty() && IsSeparator(mount.back())) {
+        mount.pop_back();
+    }
+    const Text below = kaurl::kamedia::SubstituteMountPointAndReturnPath(url, Text());
+    std::vector<Text> names = SplitAtSeparators(below);
+    names.erase(names.begin());  // before the leading separator
+    const bool comparable =
+        mountPath.find(u'%') == Text::npos && below.find(u'\uFFFD') == Text::npos &&
+        std::none_of(names.begin(), names.end(),
+                     [](const Text& name) { return name.empty() || name == u"."; });
+    for (const PathSeparator separator : {PathSeparator::Slash, PathSeparator::Backslash}) {
+        Text local = u"unchanged";
+        const bool resolved = kaurl::kamedia::ResolveLocalPath(url, mountPath, local, separator);
+        if (!resolved) {
+            Require(local == u"unchanged", "a refused local path leaves the output unchanged");
+        } else {
+            Require(local.size() > mount.size() && local.compare(0, mount.size(), mount) == 0 &&
+                        local[mount.size()] == static_cast<char16_t>(separator),
+                    "a local path starts with the mount path and the separator");
+            const Text rest = local.substr(mount.size() + 1);
+            const std::vector<Text> restNames = SplitAtSeparators(rest);
+            Require(std::none_of(restNames.begin(), restNames.end(),
+                                 [](const Text& name) { return name.empty() || name == u".."; }),
+                    "a local path has no '..' or empty name below the mount path");
+            Require(std::none_of(rest.begin(), rest.end(), IsControl),
+                    "a local path has no control character below the mount path");
+        }
+        if (comparable) {
+            Require(resolved == IsSafe(url, mountPath, names, below),
+                    "the local path is refused exactly when the substitution is unsafe");
+            Require(!resolved || WithSlashes(local) ==
+                                     WithSlashes(kaurl::kamedia::SubstituteMountPointAndReturnPath(
+                                         url, mountPath)),
+                    "the local path agrees with the substitution");
+        }
+    }
 }
 
 bool IsUnreservedOrEscape(char16_t unit) {
@@ -58,6 +179,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !kaurl::fuzz::IsWellFormedUTF16(pieces.mountPath)) {
         return 0;
     }
+    kaurl::kamedia::URL raw;
+    kaurl::kamedia::Create(u"kamedia://grid/" + pieces.path, raw);
+    CheckLocalPath(raw, pieces.mountPath);
+
     const auto firstKept = std::find_if_not(pieces.path.begin(), pieces.path.end(), IsSeparator);
     pieces.path.erase(pieces.path.begin(), firstKept);
 
@@ -79,6 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Text expectedBelow = u"\\" + pieces.path;
     std::replace(expectedBelow.begin(), expectedBelow.end(), u'/', u'\\');
+    CheckLocalPath(url, pieces.mountPath);
     const Text local = kaurl::kamedia::SubstituteMountPointAndReturnPath(url, pieces.mountPath);
     if (pieces.mountPath.find(u'%') != Text::npos) {
         // The mount path's own escapes are decoded; only the part below it is

@@ -2,10 +2,8 @@
 #include "SubstituteCommand.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <iostream>
-#include <optional>
 
 #include "Diagnostics.h"
 #include "UsageErrors.h"
@@ -17,90 +15,43 @@ namespace kaurl::tool {
 namespace {
 
 constexpr const char* kCommand = "substitute";
+constexpr const char* kSlash = "/";
+constexpr const char* kBackslash = "\\";
 
-// The separator must be one UTF-16 code unit, so that it can stand in for
-// each backslash of the path.
-bool IsOneCharacter(const std::string& text) {
-    const auto decoded = DecodeUtf8(text);
-    return decoded && decoded->size() == 1;
-}
-
-constexpr const char* kParentSegment =
-    "gives a local path with a '..' segment below the mount path (--allow-unsafe prints it "
-    "anyway)";
-constexpr const char* kControlCharacter =
-    "gives a local path with a control character (--allow-unsafe prints it anyway)";
-
-// Segments are split at both separators: a Windows host reads either.
-bool HasParentSegment(const ostracore::UTF16String& path) {
-    for (std::size_t start = 0;;) {
-        const std::size_t end = path.find_first_of(u"/\\", start);
-        const std::size_t length = (end == std::u16string::npos ? path.size() : end) - start;
-        if (path.compare(start, length, u"..") == 0) {
-            return true;
-        }
-        if (end == std::u16string::npos) {
-            return false;
-        }
-        start = end + 1;
-    }
-}
-
-// C0 controls, DEL and C1 controls.
-bool HasControlCharacter(const ostracore::UTF16String& path) {
-    return std::any_of(path.begin(), path.end(),
-                       [](char16_t unit) { return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F); });
-}
-
-struct Problem {
-    std::uint64_t argument;
-    const char* text;
-};
-
-// The substitution decodes the whole path, so escapes such as "..%2F" and
-// "%00" become parent segments and control characters of the local path.
-// Names the first such part and the argument it comes from.
-std::optional<Problem> FindUnsafePart(const kamedia::URL& url,
-                                      const ostracore::UTF16String& localPath) {
-    // With an empty mount path the substitution gives only the part below it.
-    const ostracore::UTF16String below =
-        kamedia::SubstituteMountPointAndReturnPath(url, ostracore::UTF16String());
-    if (HasParentSegment(below)) {
-        return Problem{1, kParentSegment};
-    }
-    if (HasControlCharacter(below)) {
-        return Problem{1, kControlCharacter};
-    }
-    if (HasControlCharacter(localPath)) {
-        return Problem{2, kControlCharacter};
-    }
-    return std::nullopt;
+bool IsSeparator(const std::string& text) {
+    return text == kSlash || text == kBackslash;
 }
 
 }  // namespace
 
 SubstituteCommand::SubstituteCommand(CLI::App& parent)
     : Subcommand(parent, kCommand,
-                 "Print the local path of a media URI's file below a mount path") {
+                 "Print the checked local path of a media URI's file below a mount path") {
     Command()
         .add_option("--separator", separator_,
-                    "Use this character instead of the backslash as path separator")
-        ->type_name("CHAR")
-        ->check(QuietValidator(IsOneCharacter, "must be exactly one character"));
+                    "/ or \\ between the names below the mount path (default: the platform's)")
+        ->type_name("SEP")
+        ->check(QuietValidator(IsSeparator, "must be / or \\"));
     Command().add_flag("--allow-unsafe", allowUnsafe_,
-                       "Also print a local path with a '..' segment or a control character");
+                       "Print the unchecked substitution instead, with backslashes unless "
+                       "--separator is given");
     Command()
         .add_option("MEDIA-URI", mediaUri_, "A media URI; backslashes count as slashes")
         ->required();
     Command()
-        .add_option("MOUNT-PATH", mountPath_, "Where the URI's mount point is mounted")
+        .add_option("MOUNT-PATH", mountPath_,
+                    "Where the URI's mount point is mounted; used as written")
         ->required();
     Command().footer(
-        "Escapes are decoded, so '..%2F' and '%00' can give a '..' segment or a control\n"
-        "character; such a local path is refused unless --allow-unsafe is given.\n\n"
+        "The URI's path is decoded once, strictly, and split at / and \\. A URI is refused,\n"
+        "with the reason, when its path has a malformed escape, is not UTF-8, holds a control\n"
+        "character or a '..' name, names no file, or has a name that Windows reads as something\n"
+        "else (: < > \" | ? *, a device name such as CON or NUL, a final '.' or space); so is\n"
+        "a mount path with a control character. The unchecked substitution also decodes the\n"
+        "mount path and keeps what these checks refuse.\n\n"
         "Examples:\n"
         "  kaurl substitute 'kamedia://wendelgrid/media/a.mxf' /Volumes/Grid/\n"
-        "  kaurl substitute --separator / 'kamedia://wendelgrid/media/a.mxf' /mnt/grid");
+        "  kaurl substitute --separator '\\' 'kamedia://wendelgrid/media/a.mxf' 'D:\\Grid'");
 }
 
 int SubstituteCommand::Run() {
@@ -114,17 +65,26 @@ int SubstituteCommand::Run() {
         ReportInputError(kCommand, {InputPosition::Source::Argument, 1}, "not a valid media URI");
         return 1;
     }
-    ostracore::UTF16String localPath = kamedia::SubstituteMountPointAndReturnPath(url, *mountPath);
-    if (!allowUnsafe_) {
-        if (const auto problem = FindUnsafePart(url, localPath)) {
-            ReportInputError(kCommand, {InputPosition::Source::Argument, problem->argument},
-                             problem->text);
+    ostracore::UTF16String localPath;
+    if (allowUnsafe_) {
+        localPath = kamedia::SubstituteMountPointAndReturnPath(url, *mountPath);
+        if (!separator_.empty()) {
+            std::replace(localPath.begin(), localPath.end(), u'\\',
+                         static_cast<char16_t>(separator_.front()));
+        }
+    } else {
+        const auto separator = separator_.empty()     ? kamedia::PathSeparator::Native
+                               : separator_ == kSlash ? kamedia::PathSeparator::Slash
+                                                      : kamedia::PathSeparator::Backslash;
+        auto refusal = kamedia::LocalPathRefusal::InvalidURL;
+        if (!kamedia::ResolveLocalPath(url, *mountPath, localPath, separator, &refusal)) {
+            const std::uint64_t argument =
+                refusal == kamedia::LocalPathRefusal::ControlCharacterInMountPath ? 2 : 1;
+            ReportInputError(kCommand, {InputPosition::Source::Argument, argument},
+                             std::string(kamedia::DescribeLocalPathRefusal(refusal)) +
+                                 "; --allow-unsafe prints it anyway");
             return 1;
         }
-    }
-    if (!separator_.empty()) {
-        const char16_t separator = DecodeUtf8(separator_)->front();  // checked when parsed
-        std::replace(localPath.begin(), localPath.end(), u'\\', separator);
     }
     std::cout << ostracore::utility::UTF16to8(localPath) << '\n';
     return 0;

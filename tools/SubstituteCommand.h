@@ -7,10 +7,10 @@
 
 namespace kaurl::tool {
 
-// kaurl substitute [--separator CHAR] [--allow-unsafe] MEDIA-URI MOUNT-PATH:
+// kaurl substitute [--separator SEP] [--allow-unsafe] MEDIA-URI MOUNT-PATH:
 // prints the local path of a media URI's file below the path at which its mount
-// point is mounted. Unless allowed, a path with a '..' segment below the mount
-// path or with a control character is refused.
+// point is mounted, checked by ResolveLocalPath, which names why it refuses;
+// with --allow-unsafe, the unchecked SubstituteMountPointAndReturnPath.
 class SubstituteCommand : public Subcommand {
 public:
     explicit SubstituteCommand(CLI::App& parent);

@@ -13,6 +13,10 @@
 //   class, so KAURL_INTERNAL is empty there.
 // - KAURL_STATIC: the library's sources are linked into a program directly, as
 //   the unit tests do; nothing is exported or imported.
+//
+// KAURL_NATIVE_PATH_SEPARATOR is the separator of local file paths on the
+// platform that a program is compiled for: the backslash on Windows, "/"
+// elsewhere.
 #if defined(KAURL_STATIC)
 #define KAURL_API
 #define KAURL_INTERNAL
@@ -26,4 +30,10 @@
 #else
 #define KAURL_API __attribute__((visibility("default")))
 #define KAURL_INTERNAL __attribute__((visibility("hidden")))
+#endif
+
+#if defined(_WIN32)
+#define KAURL_NATIVE_PATH_SEPARATOR u'\\'
+#else
+#define KAURL_NATIVE_PATH_SEPARATOR u'/'
 #endif

@@ -36,6 +36,15 @@ using ostracore::UTF16String;
 /// Distinct objects may be used on any threads at once, and the const
 /// operations of one object may run concurrently; a call that changes an
 /// object needs exclusive access to it.
+///
+/// @par Locale
+/// Scheme and host are lowercased by the ctype facet of the global locale, as
+/// it is when each of them is lowercased. The decomposition expression is read
+/// under the classic locale, whatever locale is global: it is compiled once per
+/// process (compiling it at every call would make a decomposition more than
+/// ten times slower), and a facet that widens its syntax characters otherwise
+/// would give it another meaning; so no caller's locale, not even the first
+/// caller's, changes what it matches.
 class KAURL_API URI {
 public:
     /// An empty, invalid URI: no text, no parts.

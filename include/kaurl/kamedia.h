@@ -3,7 +3,8 @@
 
 /// @file
 /// Media URIs ("kamedia"): the class kaurl::kamedia::URL, its composition from
-/// a mount point and a path, and the substitution of a local mount path.
+/// a mount point and a path, the substitution of a local mount path, and the
+/// checked local path of a URL from elsewhere.
 
 #include "kaurl/URI.h"
 
@@ -124,7 +125,8 @@ KAURL_API bool CreateFromMountPointAndPath(const UTF16String& mountPoint, const 
 ///
 /// @warning The decoded path is not normalised and may leave the mount path:
 /// "%2E%2E" decodes to "..", and escapes such as "%0A" to control characters.
-/// Check the result before using it as a file name.
+/// Check the result before using it as a file name, or use ResolveLocalPath,
+/// which refuses such URLs.
 /// @snippet composition.cpp hazard
 ///
 /// @param url The media URL; only its path is used, not its mount point.
@@ -136,5 +138,93 @@ KAURL_API bool CreateFromMountPointAndPath(const UTF16String& mountPoint, const 
 /// becomes one byte.
 KAURL_API UTF16String SubstituteMountPointAndReturnPath(const URL& url,
                                                         const UTF16String& mountPointPath);
+
+/// The separator that ResolveLocalPath puts between the names of a local path.
+enum class PathSeparator : char16_t {
+    Slash = u'/',                          ///< "/", as POSIX systems write paths.
+    Backslash = u'\\',                     ///< The backslash, as Windows writes paths.
+    Native = KAURL_NATIVE_PATH_SEPARATOR,  ///< The backslash on Windows, "/" elsewhere.
+};
+
+/// Why ResolveLocalPath refused a URL. When several apply, the reason is the
+/// first in the order in which ResolveLocalPath checks them.
+enum class LocalPathRefusal {
+    InvalidURL,                   ///< The URL is not a valid media URL.
+    NamesNoFile,                  ///< No name is left in the path: u"kamedia://grid/".
+    MalformedEscape,              ///< A "%" in the path is not followed by two hexadecimal digits.
+    NotUTF8,                      ///< The decoded path is not well-formed UTF-8 (or UTF-16).
+    ControlCharacter,             ///< The decoded path holds a control character.
+    LeavesMountPoint,             ///< The path has a ".." segment.
+    WindowsName,                  ///< A name that Windows would read as something else.
+    ControlCharacterInMountPath,  ///< The mount path holds a control character.
+};
+
+/// A short English text for `refusal`, for a log or a message:
+/// LocalPathRefusal::LeavesMountPoint gives "the path has a '..' segment,
+/// which would leave the mount path". Every text names the problem only, never
+/// the text that has it.
+/// @param refusal The reason that ResolveLocalPath gave.
+/// @return A text without a final full stop; for a value outside the
+/// enumeration, "unknown reason".
+/// @nothrowguarantee
+KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept;
+
+/// The local path of the URL's file below `mountPointPath`, checked so that it
+/// cannot leave the mount path: meant for URLs from other machines and users.
+/// Returns true and fills `localPath` when the URL passes every check; returns
+/// false, leaves `localPath` untouched and, when `refusal` is given, stores the
+/// reason there, when it does not.
+///
+/// - The mount path is used literally: nothing is decoded, and at most one
+///   trailing "/" or backslash is dropped.
+/// - The URL's path is decoded once, strictly: each "%" must be followed by two
+///   hexadecimal digits, and the decoded bytes must be well-formed UTF-8.
+/// - The decoded path is split into names at "/" and at the backslash; empty
+///   names and "." are dropped.
+/// - The result is the mount path, the separator, and the names joined with
+///   the separator: `(u"kamedia://wendelgrid/media/a%20b.mxf", u"/Volumes/Grid/")`
+///   gives `u"/Volumes/Grid/media/a b.mxf"` with PathSeparator::Slash.
+///
+/// Refused, checked in this order (the reason is the first that applies):
+/// 1. an invalid URL (LocalPathRefusal::InvalidURL);
+/// 2. a control character, U+0000 to U+001F or U+007F to U+009F, in the mount
+///    path (LocalPathRefusal::ControlCharacterInMountPath);
+/// 3. a malformed escape ("%G1", a "%" at the end; LocalPathRefusal::MalformedEscape);
+/// 4. decoded bytes that are not UTF-8 ("%C3" alone, "%FF", the overlong "%C0%AF"),
+///    or a lone surrogate in the path (LocalPathRefusal::NotUTF8);
+/// 5. a control character in the decoded path, "%00" included
+///    (LocalPathRefusal::ControlCharacter);
+/// 6. a ".." name, also when it comes from "%2E%2E" or "..%2F"
+///    (LocalPathRefusal::LeavesMountPoint);
+/// 7. on every platform, since one URL may be resolved on Windows and other
+///    machines alike, a name that Windows would read as something other than a
+///    file name (LocalPathRefusal::WindowsName): one holding `: < > " | ? *`
+///    (the ":" also covers drive letters and alternate data streams), one ending
+///    in "." or a space, or a reserved device name, in any case, alone or with an
+///    extension, spaces before the extension ignored: CON, PRN, AUX, NUL, COM0 to
+///    COM9, LPT0 to LPT9, COM and LPT with a superscript digit (U+00B9, U+00B2,
+///    U+00B3), CONIN$ and CONOUT$ (`u"Con"`, `u"nul.txt"`, `u"com\u00b9.log"`);
+/// 8. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
+///    (LocalPathRefusal::NamesNoFile).
+///
+/// @note The check is on the text alone: it touches no file system and follows
+/// no symbolic link, so a link below the mount path can still lead elsewhere,
+/// and whether the file exists is not known.
+///
+/// @snippet local_path.cpp example
+///
+/// @param url The media URL; only its path is used, not its mount point.
+/// @param mountPointPath Where the URL's mount point is mounted locally.
+/// @param localPath Receives the local path when the result is true.
+/// @param separator The separator between the names below the mount path.
+/// @param refusal When not null, receives the reason when the result is false.
+/// @return Whether the URL gives a checked local path.
+/// @strongguarantee
+/// @par Standard
+/// Escapes are decoded as @rfc{2.1} defines them; digits of either case.
+KAURL_API bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPath,
+                                UTF16String& localPath,
+                                PathSeparator separator = PathSeparator::Native,
+                                LocalPathRefusal* refusal = nullptr);
 
 }  // namespace kaurl::kamedia

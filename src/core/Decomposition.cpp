@@ -22,26 +22,29 @@ namespace kaurl {
 namespace {
 
 using Iterator = UTF16String::const_iterator;
-using Ctype = std::ctype<wchar_t>;
 
 // Compiled once per process instead of at every call, and only read after
 // that: compiling costs about ten times the rest of a decomposition, while
-// matching a const expression from many threads at once is safe. The result
-// is the same as compiling anew: the expression has no case-insensitive part,
-// no character class and no collation, so the global locale of the first call
-// does not change what it matches. Compiling asks the ctype facet only to
-// widen the syntax characters, never to lowercase, so a facet that builds a
-// URI from its tolower cannot re-enter this initialisation.
+// matching a const expression from many threads at once is safe. Compiled
+// under the global locale, the first call's locale would decide what every
+// later call matches (a ctype facet that widens the syntax characters
+// elsewhere makes another expression of the same text); under the classic
+// locale no caller's locale decides it. Compiling asks no facet to lowercase,
+// so a facet that builds a URI from its tolower cannot re-enter this
+// initialisation.
 const detail::DecompositionRegex& CompiledExpression() {
-    static const detail::DecompositionRegex expression(detail::kDecompositionExpression,
-                                                       boost::regex_constants::normal);
+    static const detail::DecompositionRegex expression = detail::CompileDecompositionExpression();
     return expression;
 }
 
-// Lowercases code unit by code unit with the facet's single-unit tolower.
-// Nothing is remembered between calls: any facet may map any code unit, and
-// only the code units of the text are shown to it.
-UTF16String Lowercase(const Ctype& ctype, Iterator first, Iterator last) {
+// Lowercases code unit by code unit with the single-unit tolower of the
+// global locale's ctype facet as it is now: scheme and host each read it at
+// their own step, since a facet may install another global locale. Nothing is
+// remembered between calls: any facet may map any code unit, and only the
+// code units of the text are shown to it.
+UTF16String Lowercase(Iterator first, Iterator last) {
+    const std::locale locale;
+    const auto& ctype = std::use_facet<std::ctype<wchar_t>>(locale);
     UTF16String result(first, last);
     for (char16_t& unit : result) {
         unit = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
@@ -64,12 +67,9 @@ void URI::Parse() {
         boost::match_results<Iterator> match;
         if (boost::regex_search(uriString.cbegin(), uriString.cend(), match, CompiledExpression(),
                                 boost::regex_constants::match_default)) {
-            // The global locale as it is now, read once for scheme and host.
-            const std::locale locale;
-            const Ctype& ctype = std::use_facet<Ctype>(locale);
             const auto& scheme = match[detail::kSchemeGroup];
             if (scheme.first != scheme.second) {
-                store(part::kScheme, Lowercase(ctype, scheme.first, scheme.second));
+                store(part::kScheme, Lowercase(scheme.first, scheme.second));
                 schemeStored = true;
             }
             const auto storeSlice = [&store, &match](const char* name, int group) {
@@ -100,7 +100,7 @@ void URI::Parse() {
                 store(part::kPort, UTF16String(colon + 1, authority.second));
                 hostEnd = colon;
             }
-            store(part::kHost, Lowercase(ctype, hostBegin, hostEnd));
+            store(part::kHost, Lowercase(hostBegin, hostEnd));
             completed = true;
         }
     } catch (const boost::regex_error&) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
+#include <locale>
+
 #include <boost/regex.hpp>
 
 // The regular expression that decomposes URI text; internal to the library,
@@ -15,6 +17,19 @@ using DecompositionRegex =
 // The expression of RFC 3986, Appendix B.
 constexpr wchar_t kDecompositionExpression[] =
     L"^(([^:/?#]+):)?(//([^/?#]*))?([^?#]*)(\\?([^#]*))?(#(.*))?";
+
+// The expression compiled under the classic locale, whatever locale is global.
+// The traits read the syntax characters through the ctype facet's widen, so
+// under a facet that widens "(" or "?" to something else the same text would
+// mean another expression. Boost has no constructor that takes a locale: the
+// default traits read the global one, and imbue replaces them before anything
+// is compiled.
+inline DecompositionRegex CompileDecompositionExpression() {
+    DecompositionRegex expression;
+    expression.imbue(std::locale::classic());
+    expression.assign(kDecompositionExpression, boost::regex_constants::normal);
+    return expression;
+}
 
 // Groups of the expression that carry a component (numbered by their opening
 // parentheses).

@@ -33,18 +33,22 @@ UTF16String PercentEncode(const UTF16String& text) {
     // One stream writes the whole result: its settings hold for every escape,
     // and the width applies to the next number only, as a fresh stream's would.
     ostracore::UTF8StringStream encoded;
+    // With badbit raising, what a facet or the buffer throws reaches the
+    // caller as it is, instead of being swallowed into the stream's state.
+    encoded.exceptions(std::ios_base::badbit);
     encoded << std::hex << std::uppercase << std::setfill('0');
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (IsUnreserved(value)) {
-            encoded.put(byte);
-            continue;
+    try {
+        for (const char byte : bytes) {
+            const auto value = static_cast<unsigned char>(byte);
+            if (IsUnreserved(value)) {
+                encoded.put(byte);
+                continue;
+            }
+            encoded << kEscapeIntroducer << std::setw(2) << static_cast<int>(value);
         }
-        encoded << kEscapeIntroducer << std::setw(2) << static_cast<int>(value);
-    }
-    // A string stream fails only when its buffer cannot grow, and it swallows
-    // that std::bad_alloc; raise it again rather than return a truncated text.
-    if (!encoded) {
+    } catch (const std::ios_base::failure&) {
+        // The stream's own report that its buffer could not grow (some
+        // standard libraries swallow that std::bad_alloc in the buffer).
         throw std::bad_alloc();
     }
     return ostracore::utility::UTF8to16(encoded.str());
@@ -69,13 +73,10 @@ UTF16String PercentDecode(const UTF16String& text) {
         // A formatted hexadecimal read on purpose, not a strict two-digit
         // parse: hosts rely on its exact results for malformed escapes, with
         // white space skipped and a sign taken ("% 4" gives 0x04, "%-1" 0xFF).
+        // A malformed window sets failbit only; badbit raises, so that what a
+        // facet throws, or a std::bad_alloc of the read, reaches the caller.
+        window.exceptions(std::ios_base::badbit);
         window >> std::hex >> value;
-        // Reading a number may allocate (it does on Windows); the stream
-        // swallows a std::bad_alloc and sets badbit, which no unreadable
-        // window sets, so raise it again rather than keep a "%".
-        if (window.bad()) {
-            throw std::bad_alloc();
-        }
         decoded.push_back(window.fail() ? kUnreadableEscapeByte
                                         : static_cast<char>(static_cast<unsigned>(value) & 0xFFu));
         position += 1 + windowSize;

@@ -9,7 +9,12 @@
 #include <gtest/gtest.h>
 #include <boost/regex/pattern_except.hpp>
 
+#include "support/GlobalLocale.h"
+
 namespace {
+
+using kaurl::test_support::ClassicWith;
+using kaurl::test_support::GlobalLocale;
 
 // Scheme, authority, userinfo, host, port, path, query, fragment; those left
 // out of a row are expected empty.
@@ -76,7 +81,8 @@ TEST(Decomposition, YieldsComponentsAndValidity) {
 
 // A ctype facet that lowercases "A" to "Z" and U+00C9 (to U+00E9), and
 // leaves every other code unit as it is. It throws boost::regex_error for
-// `failing`, and each lowercasing of U+00C9 decomposes a URI of its own.
+// `failing`, each lowercasing of U+00C9 decomposes a URI of its own, and each
+// of U+00D0 installs a global locale whose facet fails for U+00D0.
 class TestCtype : public std::ctype<wchar_t> {
 public:
     explicit TestCtype(std::optional<wchar_t> failing) : failing_(failing) {}
@@ -90,6 +96,9 @@ protected:
         if (unit == L'\u00C9') {
             inner = Read(kaurl::URI(u"Inner://In.Host:2/in?i#i"));
         }
+        if (unit == L'\u00D0') {
+            std::locale::global(ClassicWith(new TestCtype(L'\u00D0')));
+        }
         if (unit == L'\u00C9' || (unit >= L'A' && unit <= L'Z')) {
             return unit + 0x20;
         }
@@ -100,19 +109,8 @@ private:
     std::optional<wchar_t> failing_;
 };
 
-// Makes `facet` the global locale's ctype facet for the object's lifetime.
-class GlobalCtype {
-public:
-    explicit GlobalCtype(std::ctype<wchar_t>* facet)
-        : previous_(std::locale::global(std::locale(std::locale::classic(), facet))) {}
-    ~GlobalCtype() { std::locale::global(previous_); }
-
-private:
-    std::locale previous_;
-};
-
-// Scheme and host are lowercased with the global locale of the moment; a
-// decomposition started from inside the facet leaves the outer one alone.
+// Scheme and host are each lowercased with the global locale of their moment;
+// a decomposition started from inside the facet leaves the outer one alone.
 TEST(Decomposition, LowercasesOnlySchemeAndHostWithTheGlobalFacet) {
     struct FacetRow {
         std::optional<wchar_t> failing;
@@ -128,6 +126,8 @@ TEST(Decomposition, LowercasesOnlySchemeAndHostWithTheGlobalFacet) {
           true,
           {u"http", u"Host", u"", u"host", u"", u"/Zeta", u"Z", u"Z"}}},
         {L'!', {u"s://h", true, {u"s", u"h", u"", u"h"}}},
+        // The scheme's facet installs one that fails for the host.
+        {std::nullopt, {u"\u00D0://\u00D0", false, {u"\u00D0", u"\u00D0"}}},
         {std::nullopt,
          {u"\u00C9X://u@\u00C9.HOST:1/\u00C9?\u00C9#\u00C9",
           true,
@@ -138,7 +138,7 @@ TEST(Decomposition, LowercasesOnlySchemeAndHostWithTheGlobalFacet) {
     for (const FacetRow& facetRow : rows) {
         SCOPED_TRACE(testing::PrintToString(facetRow.row.text));
         auto* facet = new TestCtype(facetRow.failing);
-        const GlobalCtype installed(facet);
+        const GlobalLocale installed(ClassicWith(facet));
         const kaurl::URI uri(facetRow.row.text);
         EXPECT_EQ(uri.IsValid(), facetRow.row.valid);
         EXPECT_EQ(Read(uri), facetRow.row.expected);

@@ -44,6 +44,7 @@ expect "kaurl parse --as = h" "http"
 expect "kaurl parse --as = file --j" "--json"
 expect "kaurl parse kamedia : //grid/a.mxf " ""
 expect "kaurl compose s" "synthetic"
+expect "kaurl substitute --separator " "/ \\\\"
 expect "kaurl substitute --separator / kamedia : //grid/a.mxf $mount/vo" "$mount/volume"
 
 while read -ra command; do

@@ -26,6 +26,10 @@ extern "C" KAURL_UNLOAD_PLUGIN_EXPORT int UseEveryClass() {
     expect(media.GetMountPoint() == u"grid");
     expect(kaurl::kamedia::SubstituteMountPointAndReturnPath(media, u"/mnt/") ==
            u"/mnt\\media\\a.mxf");
+    kaurl::UTF16String localPath;
+    expect(kaurl::kamedia::ResolveLocalPath(media, u"/mnt/", localPath,
+                                            kaurl::kamedia::PathSeparator::Slash) &&
+           localPath == u"/mnt/media/a.mxf");
     kaurl::kamedia::URL composed;
     expect(kaurl::kamedia::CreateFromMountPointAndPath(u"grid", u"/a b.mxf", composed));
     expect(composed.GetURIString() == u"kamedia://grid/a%20b.mxf");

@@ -106,6 +106,10 @@ TEST(AllocationFailure, FreeFunctionsAndQueries) {
     });
     FailEachAllocationInTurn("substitute",
                              [&] { SubstituteMountPointAndReturnPath(media, u"/Vol%20A/"); });
+    std::u16string localPath = u"before";
+    FailEachAllocationInTurn(
+        "resolve", [&] { ResolveLocalPath(media, u"/Vol A/", localPath); },
+        [&] { EXPECT_EQ(localPath, u"before"); });
     kaurl::kasynthetic::URL synthetic(u"kasynthetic://other");
     FailEachAllocationKeeping("compose synthetic", synthetic, [&] {
         kaurl::kasynthetic::CreateFromSyntheticImporterID(u"Importer-7", synthetic);

@@ -56,9 +56,12 @@ Results Workload(const std::vector<EveryClassOf>& everyText) {
         assigned = objects.http;
         http::URL httpCreated(u"http://before");
         http::Create(text, httpCreated);
+        UTF16String resolved = u"refused";
+        kamedia::ResolveLocalPath(composed, u"C:\\Vol%20A\\", resolved);
         const UrlState substituted = {
             {"media", kamedia::SubstituteMountPointAndReturnPath(objects.media, u"/mnt/")},
             {"composed", kamedia::SubstituteMountPointAndReturnPath(composed, u"C:\\Vol%20A\\")},
+            {"resolved", resolved},
         };
         results.insert(
             results.end(),

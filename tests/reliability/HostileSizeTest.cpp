@@ -84,6 +84,9 @@ TEST(HostileSize, LongMediaPathsThroughCompositionAndSubstitution) {
     UTF16String expected = u"/mnt/" + path;
     std::replace(expected.begin() + 1, expected.end(), u'/', u'\\');
     EXPECT_EQ(SubstituteMountPointAndReturnPath(url, u"/mnt/"), expected);
+    UTF16String resolved;
+    EXPECT_TRUE(ResolveLocalPath(url, u"/mnt/", resolved, PathSeparator::Backslash));
+    EXPECT_EQ(resolved, expected);
     EXPECT_EQ(url.GetFileExtension(), u"mxf");
 
     const UTF16String escapes = Repeat(u"%41", kUnits);
@@ -92,6 +95,7 @@ TEST(HostileSize, LongMediaPathsThroughCompositionAndSubstitution) {
     const UTF16String percents(kUnits, u'%');
     const UTF16String local =
         SubstituteMountPointAndReturnPath(URL(u"kamedia://grid/" + percents), u"/mnt");
+    EXPECT_FALSE(ResolveLocalPath(URL(u"kamedia://grid/" + percents), u"/mnt", resolved));
     ASSERT_EQ(local.size(), 5 + (percents.size() + 2) / 3);
     EXPECT_EQ(local.substr(0, 5), u"/mnt\\");
     EXPECT_EQ(local.find_first_not_of(local[5], 5), UTF16String::npos);

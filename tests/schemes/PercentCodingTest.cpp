@@ -3,11 +3,14 @@
 // reach them.
 #include "schemes/PercentCoding.h"
 
+#include <locale>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "schemes/PathText.h"
+#include "support/GlobalLocale.h"
 
 namespace {
 
@@ -49,6 +52,33 @@ TEST(PercentCoding, DecodeUndoesEncodeForWellFormedText) {
     for (const std::u16string text :
          {u"", u"media/stories/123/ABA00.mxf", u"My Grid:1", u"\u00e9\u4e2d\U0001F600 %41 \\"}) {
         EXPECT_EQ(PercentDecode(PercentEncode(text)), text);
+    }
+}
+
+// Number facets that fail with what no stream raises by itself.
+struct ThrowingNumPut : std::num_put<char> {
+    iter_type do_put(iter_type, std::ios_base&, char, long) const override {
+        throw std::runtime_error("num_put");
+    }
+};
+struct ThrowingNumGet : std::num_get<char> {
+    iter_type do_get(iter_type, iter_type, std::ios_base&, std::ios_base::iostate&,
+                     long&) const override {
+        throw std::runtime_error("num_get");
+    }
+};
+
+// What a facet throws reaches the caller unchanged, for a malformed escape too.
+TEST(PercentCoding, PassesOnWhatANumberFacetThrows) {
+    using kaurl::test_support::ClassicWith;
+    const kaurl::test_support::GlobalLocale installed(
+        std::locale(ClassicWith(new ThrowingNumPut), new ThrowingNumGet));
+    const struct {
+        decltype(&PercentEncode) code;
+        std::u16string text;
+    } rows[] = {{PercentEncode, u"a b"}, {PercentDecode, u"%41"}, {PercentDecode, u"%G1"}};
+    for (const auto& row : rows) {
+        EXPECT_THROW(row.code(row.text), std::runtime_error);
     }
 }
 

@@ -44,7 +44,7 @@ TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
         EXPECT_EQ(result.err.find("secret"), std::string::npos) << result.err;
     };
     const std::string extra = "unexpected argument or unknown option";
-    const std::string separator = "kaurl substitute: --separator: must be exactly one character";
+    const std::string separator = "kaurl substitute: --separator: must be / or \\";
     expect({}, "kaurl: A subcommand is required");
     expect({"secret"},
            "kaurl: unknown subcommand; expected parse, compose, substitute or selftest");
@@ -62,6 +62,7 @@ TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
     expect({"substitute", "kamedia://grid/a"}, "kaurl substitute: MOUNT-PATH is required");
     expect({"substitute", "--separator", "secret", "kamedia://grid/a", "/mnt"}, separator);
     expect({"substitute", "--separator", "", "kamedia://grid/a", "/mnt"}, separator);
+    expect({"substitute", "--separator", "\xC2\xA6", "kamedia://grid/a", "/mnt"}, separator);
     expect({"selftest", "secret"}, "kaurl selftest: " + extra);
 }
 
@@ -83,7 +84,8 @@ TEST(CommandLine, PositionalsAreTakenAsWritten) {
     expect({"compose", "media", "[]", "[v7.host]"}, "kamedia://%5B%5D/%5Bv7.host%5D", 0);
     for (const std::string identifier : {"[::1]", "[a,b]", "[]", "[v7.host]"}) {
         expect({"compose", "synthetic", identifier}, "kasynthetic://" + identifier, 0);
-        expect({"substitute", "kamedia://grid/a", identifier}, identifier + "\\a", 0);
+        expect({"substitute", "--separator", "\\", "kamedia://grid/a", identifier},
+               identifier + "\\a", 0);
     }
     // Not media URIs, but one argument each: status 1, not a usage error.
     expect({"substitute", "[a,b]", "/mnt"}, "", 1);

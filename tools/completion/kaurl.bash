@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: BSL-1.0
 # bash completion for kaurl: commands, options, the classes of "parse --as",
-# and directories for the mount path of "substitute".
+# the separators of "substitute --separator", and directories for the mount
+# path of "substitute".
 
 _kaurl() {
     local cur=${COMP_WORDS[COMP_CWORD]}
@@ -16,7 +17,11 @@ _kaurl() {
         mapfile -t COMPREPLY < <(compgen -W "$classes" -- "$cur")
         return
     fi
-    [[ $prev == --separator ]] && return
+    if [[ $prev == --separator ]]; then
+        # Offered as \\, which the shell reads as one backslash.
+        mapfile -t COMPREPLY < <(compgen -W '/ \\\\' -- "$cur")
+        return
+    fi
 
     # The command so far, and how many operands it has been given.
     local command="" operands=0 word i
