@@ -10,7 +10,7 @@ set(page_dir ${CMAKE_CURRENT_BINARY_DIR}/page)
 # the file system as well as from a server. No code is made from text at run
 # time (DYNAMIC_EXECUTION=0): the page's Content-Security-Policy forbids it.
 set(exported_functions _kaurl_web_describe _kaurl_web_compose _kaurl_web_substitute
-    _kaurl_web_self_test _kaurl_web_free _malloc _free)
+    _kaurl_web_resolve _kaurl_web_self_test _kaurl_web_free _malloc _free)
 list(JOIN exported_functions "," exported_functions)
 add_executable(kaurl_web_module)
 target_link_libraries(kaurl_web_module PRIVATE kaurl_web_binding)

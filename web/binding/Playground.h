@@ -30,6 +30,14 @@ char* kaurl_web_compose(const char16_t* mountPoint, std::size_t mountPointLength
 char* kaurl_web_substitute(const char16_t* uri, std::size_t uriLength, const char16_t* mountPath,
                            std::size_t mountPathLength);
 
+// The media URI read by kamedia::Create, and what ResolveLocalPath makes of it
+// and the mount path with the separator named `separatorName` ("Slash",
+// "Backslash" or "Native"): "resolved", the "local_path" (empty when
+// refused), the "refusal" as DescribeLocalPathRefusal words it (empty when
+// resolved) and the "separator" used. Null for an unknown separator name.
+char* kaurl_web_resolve(const char16_t* uri, std::size_t uriLength, const char16_t* mountPath,
+                        std::size_t mountPathLength, const char* separatorName);
+
 // The library's self-test: "passed", "failed", and the texts of the "trace"
 // and "report" streams.
 char* kaurl_web_self_test();

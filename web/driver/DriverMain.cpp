@@ -109,6 +109,12 @@ void PrintSeed(const std::u16string& units) {
     Print(kaurl_web_compose(units.data(), units.size(), units.data(), units.size()));
     const std::u16string mountPath = u"/mnt/grid/";
     Print(kaurl_web_substitute(units.data(), units.size(), mountPath.data(), mountPath.size()));
+    for (const char* separator : {"Slash", "Backslash", "Native"}) {
+        Print(kaurl_web_resolve(units.data(), units.size(), mountPath.data(), mountPath.size(),
+                                separator));
+    }
+    Print(
+        kaurl_web_resolve(mountPath.data(), mountPath.size(), units.data(), units.size(), "Slash"));
 }
 
 int PrintSeeds(const std::vector<const char*>& names) {

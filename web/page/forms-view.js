@@ -17,15 +17,16 @@
         list.append(make("dd", className, value));
     }
 
-    function renderLocalPath(api, list, uri, mountPath) {
+    function renderLocalPath(api, list, uri, mountPath, separator) {
         clear(list);
+        const resolved = api.resolve(uri, mountPath, separator);
+        definition(list, "Local path (ResolveLocalPath, separator " + resolved.separator + ")",
+            resolved.resolved ? resolved.local_path : "Refused: " + resolved.refusal + ".",
+            resolved.resolved ? "" : "refused");
         const substituted = api.substitute(uri, mountPath);
-        if (!substituted.created) {
-            definition(list, "Media URI", "Refused: kamedia::Create does not accept it as a media URI.",
-                "refused");
-            return;
-        }
-        definition(list, "SubstituteMountPointAndReturnPath (no checks)", substituted.path, "");
+        definition(list, "SubstituteMountPointAndReturnPath, unchecked",
+            substituted.created ? substituted.path : "Refused: kamedia::Create does not accept the URI.",
+            substituted.created ? "unchecked" : "refused");
     }
 
     function renderSelfTest(api, summary, trace) {

@@ -71,6 +71,15 @@
             substitute(uri, mountPath) {
                 return call(wasm._kaurl_web_substitute, [uri, mountPath], []);
             },
+            // separator: "Slash", "Backslash" or "Native".
+            resolve(uri, mountPath, separator) {
+                const name = copyAscii(separator);
+                try {
+                    return call(wasm._kaurl_web_resolve, [uri, mountPath], [name]);
+                } finally {
+                    wasm._free(name);
+                }
+            },
             selfTest() {
                 return call(wasm._kaurl_web_self_test, [], []);
             },

@@ -37,6 +37,16 @@ function toolLines(args) {
     return execFileSync(tool, args, { encoding: "utf8" }).split("\n").filter((line) => line !== "");
 }
 
+// The tool's message on standard error for arguments that it refuses.
+function toolError(args) {
+    try {
+        execFileSync(tool, args, { encoding: "utf8", stdio: "pipe" });
+    } catch (error) {
+        return error.stderr;
+    }
+    throw new Error("kaurl " + args[0] + " accepted what it should refuse");
+}
+
 function toolParse(text, create) {
     return JSON.parse(toolLines(["parse", "--json", ...(create ? ["--create"] : []), "--", text])[0]);
 }
@@ -89,10 +99,20 @@ async function checkForms(page) {
     const escaping = "kamedia://wendelgrid/%2E%2E/%2E%2E/etc/passwd";
     await page.fill("#local-uri", escaping);
     await page.fill("#local-mount", "/Volumes/Grid/");
-    const unchecked = toolLines(["substitute", "--allow-unsafe", escaping, "/Volumes/Grid/"])[0];
-    assert.ok((await page.textContent("#local-result")).includes(unchecked), "the unchecked substitution");
+    const [checked, unchecked] = await page.$$eval("#local-result dd", (cells) => cells.map((cell) => cell.textContent));
+    const refusal = /^Refused: (.+)\.$/.exec(checked);
+    assert.ok(refusal, "a path that leaves the mount path is refused");
+    assert.ok(toolError(["substitute", escaping, "/Volumes/Grid/"]).includes(refusal[1]),
+        "the page gives the tool's reason");
+    assert.equal(unchecked, toolLines(["substitute", "--allow-unsafe", escaping, "/Volumes/Grid/"])[0]);
+
+    const spaced = "kamedia://wendelgrid\\news%20desk\\a.mxf";
+    await page.fill("#local-uri", spaced);
+    await page.selectOption("#local-separator", "Slash");
+    assert.equal(await page.textContent("#local-result dd"),
+        toolLines(["substitute", "--separator", "/", spaced, "/Volumes/Grid/"])[0]);
     await page.fill("#local-uri", "kamedia:///no-mount-point.mxf");
-    assert.match(await page.textContent("#local-result"), /Refused/);
+    assert.match(await page.textContent("#local-result dd"), /^Refused/);
 }
 
 async function checkSelfTest(page) {
@@ -146,6 +166,7 @@ async function screenshots(context, base) {
     assert.deepEqual(await page.$$eval("input, select", (controls) =>
         controls.filter((control) => control.labels.length === 0).map((control) => control.id)), [],
     "every control has a label");
+    await page.click("#self-test-run");
     for (const [width, name] of [[1280, "playground.png"], [375, "playground-375.png"]]) {
         await page.setViewportSize({ width, height: 900 });
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth),
