@@ -52,6 +52,10 @@ add_test(NAME web.differential.uris
 add_test(NAME web.differential.seeds
     COMMAND ${KAURL_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/test/differential.js seeds
         $<TARGET_FILE:kaurl_web_driver> ${native_driver} ${PROJECT_SOURCE_DIR}/fuzz/corpus)
+add_test(NAME web.differential.driver_refuses_unreadable_seed
+    COMMAND ${KAURL_NODE} $<TARGET_FILE:kaurl_web_driver> seeds ${CMAKE_CURRENT_BINARY_DIR}/no-such-seed)
+set_tests_properties(web.differential.driver_refuses_unreadable_seed PROPERTIES
+    PASS_REGULAR_EXPRESSION "^kaurl_web_driver: cannot read a file\n$")
 add_test(NAME web.browser
     COMMAND ${KAURL_NODE} ${CMAKE_CURRENT_SOURCE_DIR}/test/browser.js
         ${page_dir} ${native_tool} ${CMAKE_CURRENT_BINARY_DIR})

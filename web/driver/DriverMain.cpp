@@ -115,6 +115,10 @@ void PrintSeed(const std::u16string& units) {
     }
     Print(
         kaurl_web_resolve(mountPath.data(), mountPath.size(), units.data(), units.size(), "Slash"));
+    // Names that the binding does not know: both answers are null.
+    Print(kaurl_web_describe(units.data(), units.size(), "url", 0));
+    Print(
+        kaurl_web_resolve(units.data(), units.size(), mountPath.data(), mountPath.size(), "slash"));
 }
 
 int PrintSeeds(const std::vector<const char*>& names) {
