@@ -68,18 +68,15 @@ install(FILES
     DESTINATION ${KAURL_INSTALL_CMAKEDIR}
     COMPONENT development)
 
-# kaurl.pc is written at install time, so that it names the prefix actually
-# installed to (cmake --install --prefix, or /usr inside a Debian package).
+# kaurl.pc names its directories relative to its own (${pcfiledir}), as the
+# CMake package does, so that the installed tree can move.
+set(pc_dir ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig)
+cmake_path(RELATIVE_PATH CMAKE_INSTALL_PREFIX BASE_DIRECTORY ${pc_dir}
+    OUTPUT_VARIABLE KAURL_PC_TO_PREFIX)
+cmake_path(RELATIVE_PATH CMAKE_INSTALL_FULL_INCLUDEDIR BASE_DIRECTORY ${pc_dir}
+    OUTPUT_VARIABLE KAURL_PC_TO_INCLUDEDIR)
 set(KAURL_PC_FILE ${PROJECT_BINARY_DIR}/kaurl.pc)
-install(CODE "
-    set(KAURL_DESCRIPTION [[${PROJECT_DESCRIPTION}]])
-    set(KAURL_VERSION [[${PROJECT_VERSION}]])
-    set(KAURL_LIBDIR [[${CMAKE_INSTALL_LIBDIR}]])
-    set(KAURL_INCLUDEDIR [[${CMAKE_INSTALL_INCLUDEDIR}]])
-    cmake_path(ABSOLUTE_PATH KAURL_LIBDIR BASE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}\")
-    cmake_path(ABSOLUTE_PATH KAURL_INCLUDEDIR BASE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}\")
-    configure_file([[${CMAKE_CURRENT_LIST_DIR}/kaurl.pc.in]] [[${KAURL_PC_FILE}]] @ONLY)"
-    COMPONENT development)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/kaurl.pc.in ${KAURL_PC_FILE} @ONLY)
 install(FILES ${KAURL_PC_FILE}
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
     COMPONENT development)

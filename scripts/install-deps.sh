@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: BSL-1.0
-# Installs the Debian packages that building and testing kaurl needs. Says in
-# one line what it installs; apt's own output goes to a log file, whose tail is
-# shown only when the installation fails.
+# Installs the Debian packages that kaurl needs. Says in one line what it
+# installs; apt's own output goes to a log file, whose tail is shown only when
+# the installation fails.
+#
+#   install-deps.sh main   # the library and the tool (scripts/main-job.sh)
+#   install-deps.sh [all]  # also every test, leg, check and the documentation
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+package_set=${1:-all}
+if [[ $package_set != main && $package_set != all ]]; then
+    echo "usage: install-deps.sh [main|all]" >&2
+    exit 2
+fi
 
-packages=(
-    build-essential cmake pkg-config dpkg-dev file
-    libboost1.81-dev
-    libgtest-dev libgmock-dev libbenchmark-dev googletest
-    libcli11-dev nlohmann-json3-dev liburiparser-dev
-    clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
-    abigail-tools
-    g++-mingw-w64-x86-64-posix wine64
-    python3
-    doxygen scdoc man-db
-    emscripten chromium
-    lintian
-)
+packages=(build-essential cmake libboost1.81-dev libcli11-dev nlohmann-json3-dev)
+if [[ $package_set == all ]]; then
+    packages+=(
+        pkg-config dpkg-dev file
+        libgtest-dev libgmock-dev libbenchmark-dev googletest liburiparser-dev
+        clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
+        abigail-tools
+        g++-mingw-w64-x86-64-posix wine64
+        python3
+        doxygen scdoc man-db
+        emscripten chromium
+        lintian
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

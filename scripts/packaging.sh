@@ -12,7 +12,8 @@ sudo=""
 apt_get() { DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 -y -qq "$@"; }
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DKAURL_BUILD_TESTS=OFF -DKAURL_BUILD_BENCHMARKS=OFF -DKAURL_WARNINGS_AS_ERRORS=ON > /dev/null
+    -DKAURL_BUILD_TESTS=OFF -DKAURL_BUILD_BENCHMARKS=OFF -DKAURL_BUILD_DOCS=ON \
+    -DKAURL_WARNINGS_AS_ERRORS=ON > /dev/null
 cmake --build "$build" -j "$(nproc)"
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB)

@@ -57,6 +57,9 @@ void WriteHumanBlock(std::ostream& out, const UriView& view) {
     if (view.portNumber) {
         WriteLine(out, "port number", std::to_string(*view.portNumber));
     }
+    if (view.createDiffers.value_or(false)) {
+        WriteLine(out, "note", "Create reads \\ as / and finds other parts: see --create");
+    }
 }
 
 }  // namespace kaurl::tool

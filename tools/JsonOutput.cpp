@@ -16,6 +16,9 @@ void WriteJsonLine(std::ostream& out, const UriView& view) {
     if (view.portNumber) {
         object["port_number"] = *view.portNumber;
     }
+    if (view.createDiffers) {
+        object["create_differs"] = *view.createDiffers;
+    }
     out << object.dump() << '\n';
 }
 

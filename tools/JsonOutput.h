@@ -8,8 +8,8 @@
 namespace kaurl::tool {
 
 // Writes the view as one JSON object on one line: "input", "class", "valid",
-// every field under its key (empty ones included) and, for HTTP URLs,
-// "port_number".
+// every field under its key (empty ones included), for HTTP URLs
+// "port_number" and for media URLs "create_differs".
 void WriteJsonLine(std::ostream& out, const UriView& view);
 
 }  // namespace kaurl::tool

@@ -50,8 +50,12 @@ ParseCommand::ParseCommand(CLI::App& parent)
         "URI", uris_, "URIs to parse; none, or -, reads one URI per line from standard input"));
     Command().footer(
         "Errors name a URI by its position: argument N is the Nth URI given, line N the Nth\n"
-        "line read from standard input. With --create a URI that Create refuses shows as\n"
-        "invalid, and backslashes in a kamedia URI count as slashes.\n\n"
+        "line read from standard input.\n\n"
+        "Applications read kamedia URIs with Create, which reads backslashes as slashes.\n"
+        "When Create accepts a kamedia URI and finds other parts than the constructor, the\n"
+        "block ends with a line \"note\" that says so; in JSON, \"create_differs\" (present\n"
+        "for every kamedia URI) is then true. With --create a URI that Create refuses\n"
+        "shows as invalid.\n\n"
         "Examples:\n"
         "  kaurl parse 'http://joe@MyHost:8080/a/b?x=1#top'\n"
         "  kaurl parse --as kamedia 'kamedia://wendelgrid/media/stories/123/ABA00.mxf'\n"

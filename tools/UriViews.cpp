@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "UriViews.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -40,7 +41,7 @@ constexpr bool EveryClassHasItsRow() {
 static_assert(EveryClassHasItsRow(), "kClassNames has one row for each URI class, in order");
 
 UriView GenericView(UriClass uriClass, const URI& uri) {
-    UriView view{{}, uriClass, uri.IsValid(), {}, std::nullopt};
+    UriView view{{}, uriClass, uri.IsValid(), {}, std::nullopt, std::nullopt};
     view.fields = {
         {"scheme", "scheme", UTF16to8(uri.GetScheme())},
         {"authority", "authority", UTF16to8(uri.GetAuthority())},
@@ -126,6 +127,27 @@ UriView CreatedView(UriClass uriClass, const UTF16String& text) {
     return GenericView(UriClass::Generic, Created(text, URI(), kaurl::Create));
 }
 
+bool SameValues(const std::vector<UriField>& some, const std::vector<UriField>& others) {
+    return std::equal(
+        some.begin(), some.end(), others.begin(), others.end(),
+        [](const UriField& one, const UriField& other) { return one.value == other.value; });
+}
+
+// Applications read media URIs with Create, which reads backslashes as
+// slashes, so a media view also tells whether Create reads other parts.
+UriView Describe(UriClass uriClass, const URI& generic, const UTF16String& text, Reading reading) {
+    if (uriClass != UriClass::Media) {
+        return reading == Reading::Create ? CreatedView(uriClass, text)
+                                          : ConstructedView(uriClass, generic);
+    }
+    UriView constructed = ConstructedView(uriClass, generic);
+    UriView created = CreatedView(uriClass, text);
+    const bool differs = created.valid && !SameValues(created.fields, constructed.fields);
+    UriView view = reading == Reading::Create ? std::move(created) : std::move(constructed);
+    view.createDiffers = differs;
+    return view;
+}
+
 UriView WithInput(UriView view, const UTF16String& text) {
     view.input = UTF16to8(text);
     return view;
@@ -163,17 +185,13 @@ std::optional<UriClass> UriClassNamed(std::string_view name) {
 }
 
 UriView DescribeAs(UriClass uriClass, const UTF16String& text, Reading reading) {
-    return WithInput(reading == Reading::Create ? CreatedView(uriClass, text)
-                                                : ConstructedView(uriClass, URI(text)),
-                     text);
+    return WithInput(Describe(uriClass, URI(text), text, reading), text);
 }
 
 UriView DescribeWithSchemeClass(const UTF16String& text, Reading reading) {
     const URI generic(text);
     const UriClass uriClass = ClassForScheme(generic);
-    return WithInput(reading == Reading::Create ? CreatedView(uriClass, text)
-                                                : ConstructedView(uriClass, generic),
-                     text);
+    return WithInput(Describe(uriClass, generic, text, reading), text);
 }
 
 }  // namespace kaurl::tool

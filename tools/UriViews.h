@@ -38,6 +38,9 @@ struct UriView {
     bool valid;                     // the class's own IsValid
     std::vector<UriField> fields;   // every string getter, empty values included
     std::optional<int> portNumber;  // HTTP URLs only
+    // The media class only: whether its Create accepts the text and, reading
+    // backslashes as slashes, finds other parts than its constructor.
+    std::optional<bool> createDiffers;
 };
 
 // How a text becomes an object of its class.

@@ -14,6 +14,8 @@
 /// URI decomposition: the generic URI object and, in nested namespaces, one
 /// class per scheme (kaurl::kamedia, kaurl::kasynthetic, kaurl::file,
 /// kaurl::http).
+///
+/// @functionfailure
 namespace kaurl {
 
 using ostracore::UTF16String;
@@ -26,11 +28,14 @@ using ostracore::UTF16String;
 ///
 /// @snippet uri.cpp example
 ///
-/// Malformed text never throws: it gives an invalid object whose getters return
-/// what the decomposition found. Only allocation failures propagate
-/// (std::bad_alloc). Getters return copies; a missing component reads as "".
+/// Malformed text gives an invalid object whose getters return what the
+/// decomposition found. Getters return copies; a missing component reads as "".
 /// The part names are listed on the @ref index "main page"; the scheme classes
-/// derive from this class and add parts of their own.
+/// derive from this class and add parts of their own. kaurl::Create and
+/// kaurl::IsValid decompose a text through a temporary object.
+///
+/// @classfailure
+/// swap never throws.
 ///
 /// @par Threads
 /// Distinct objects may be used on any threads at once, and the const
@@ -48,7 +53,6 @@ using ostracore::UTF16String;
 class KAURL_API URI {
 public:
     /// An empty, invalid URI: no text, no parts.
-    /// @constructorfailure
     URI();
 
     /// Decomposes `text` once and for all. Scheme, authority, path, query and
@@ -57,7 +61,6 @@ public:
     /// user information, host and port. The URI is valid when the text has a
     /// scheme.
     /// @param text The URI text, kept unchanged as the URI string.
-    /// @constructorfailure
     /// @par Standard
     /// <a href="https://www.rfc-editor.org/rfc/rfc3986#appendix-B">RFC 3986,
     /// Appendix B</a>; square brackets (IP literals) get no special treatment.
@@ -65,38 +68,32 @@ public:
 
     /// Copies validity, text and every part; nothing is decomposed again.
     /// @param other The URI to copy.
-    /// @constructorfailure
     URI(const URI& other);
 
     /// Releases the text and the part table.
     virtual ~URI();
 
-    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
-    /// Replaces the whole part table; the dynamic type never changes.
+    /// Copy and swap: on failure the object is unchanged. Replaces the whole
+    /// part table; the dynamic type never changes.
     /// @param other The URI to copy.
     /// @return This object.
-    /// @strongguarantee
     URI& operator=(const URI& other);
 
     /// Exchanges validity, text and part table. Allocates nothing, cannot fail.
     /// @param other The URI to exchange with; it keeps its dynamic type.
-    /// @nothrowguarantee
     void swap(URI& other) noexcept;
 
     /// Whether the URI is valid; for this class, whether the text has a
     /// scheme. Each scheme class adds its own conditions.
     /// @return true for a valid URI.
-    /// @nothrowguarantee
     virtual bool IsValid() const;
 
     /// The text as it was given, also for an invalid URI.
     /// @return A copy of the URI text.
-    /// @strongguarantee
     virtual UTF16String GetURIString() const;
 
     /// The part "scheme", in lower case: u"http" for u"HTTP://Host".
     /// @return The scheme; "" when the text has none.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.1}
     virtual UTF16String GetScheme() const;
@@ -106,14 +103,12 @@ public:
     /// @return The authority; "" when the text has none, and always for the
     /// media and synthetic-importer classes, which move it into a part of
     /// their own.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.2}
     virtual UTF16String GetAuthority() const;
 
     /// The part "userinfo": the authority's text before its first "@".
     /// @return The user information; "" when there is no "@".
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.2.1}
     virtual UTF16String GetUserInfo() const;
@@ -121,7 +116,6 @@ public:
     /// The part "host", in lower case: the authority's text after the first
     /// "@" and up to the first ":" after it.
     /// @return The host; "" when the text has no authority.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.2.2}, without IP-literal syntax.
     virtual UTF16String GetHost() const;
@@ -129,28 +123,24 @@ public:
     /// The part "port" as written: the authority's text after the host's ":".
     /// @return The port text; "" when there is none. kaurl::http::URL::GetPortNumber
     /// gives it as a number.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.2.3}
     virtual UTF16String GetPort() const;
 
     /// The part "path", with its leading "/" if any.
     /// @return The path; "" when the text has none.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.3}
     virtual UTF16String GetPath() const;
 
     /// The part "query", without its "?".
     /// @return The query; "" when the text has none.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.4}
     virtual UTF16String GetQuery() const;
 
     /// The part "fragment", without its "#".
     /// @return The fragment; "" when the text has none.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.5}
     virtual UTF16String GetFragment() const;
@@ -159,7 +149,6 @@ protected:
     /// The value stored under `name`, or "" when there is no entry.
     /// @param name A part name, case-sensitive: "scheme", "mountpoint", ...
     /// @return A copy of the value.
-    /// @strongguarantee
     UTF16String GetPart(const char* name) const;
 
     /// Replaces any entry under `name`; an empty value still makes an entry.
@@ -172,7 +161,6 @@ protected:
 
     /// Removes the entry under `name`, if any.
     /// @param name A part name, case-sensitive.
-    /// @strongguarantee
     void ErasePart(const char* name);
 
     /// Whether the decomposition found a scheme. A scheme class clears it
@@ -192,14 +180,12 @@ private:
 /// @param text The URI text.
 /// @param uri Receives the URI when the text is valid.
 /// @return Whether the text is a valid URI.
-/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URI& uri);
 
-/// Whether `text` is a valid URI, i.e. has a scheme: true for u"a:",
-/// false for u"" and u"relative/path".
+/// Whether `text` is a valid URI, one with a scheme: true for u"a:", false
+/// for u"" and u"relative/path".
 /// @param text The URI text.
 /// @return Whether the text has a scheme.
-/// @strongguarantee
 /// @par Standard
 /// @rfc{3.1}
 KAURL_API bool IsValid(const UTF16String& text);

@@ -7,6 +7,8 @@
 #include "kaurl/URI.h"
 
 /// File URIs, scheme "file".
+///
+/// @functionfailure
 namespace kaurl::file {
 
 /// A "file" URI. Adds the file name (text after the last "/" of the path) and
@@ -17,6 +19,11 @@ namespace kaurl::file {
 ///
 /// @snippet file.cpp example
 ///
+/// kaurl::file::Create makes a URL only from a text that gives a valid one;
+/// kaurl::file::IsFileURI tells a file URI by its scheme.
+///
+/// @classfailure
+///
 /// @par Standard
 /// The scheme of <a href="https://www.rfc-editor.org/rfc/rfc8089">RFC 8089</a>;
 /// its syntax is checked no further than described here.
@@ -24,43 +31,36 @@ class KAURL_API URL : public URI {
 public:
     /// Decomposes `text` and adds file name and extension.
     /// @param text The URI text.
-    /// @constructorfailure
     explicit URL(const UTF16String& text);
 
     /// Takes the decomposition of any URI object and adds file name and
     /// extension, exactly as the constructor from its text would.
     /// @param other A URI of any class; one of another scheme gives an
     /// invalid URL that keeps the other's parts.
-    /// @constructorfailure
     explicit URL(const URI& other);
 
     /// Copies the URL.
     /// @param other The URL to copy.
-    /// @constructorfailure
     URL(const URL& other);
 
     ~URL() override;
 
-    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// Copy and swap: on failure the object is unchanged.
     /// @param other The URL to copy.
     /// @return This object.
-    /// @strongguarantee
     URL& operator=(const URL& other);
 
     /// Whether the text had a scheme, the scheme is "file" and the path is
     /// not empty.
     /// @return true for a valid file URL.
-    /// @strongguarantee
     bool IsValid() const override;
 
     /// Text after the last "/" of the path.
     /// @return The part "filename"; "" when the path has no "/" or ends with one.
-    /// @strongguarantee
     UTF16String GetFileName() const;
 
     /// Text after the last "." of the whole path.
     /// @return The part "fileextension"; "" when the path has no ".".
-    /// @strongguarantee
     UTF16String GetFileExtension() const;
 
 private:
@@ -72,13 +72,11 @@ private:
 /// @param text The URI text.
 /// @param url Receives the URL when it is valid.
 /// @return Whether the text gives a valid file URL.
-/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URL& url);
 
 /// Whether the scheme of `uri` is "file"; validity and path are not consulted.
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "file".
-/// @strongguarantee
 KAURL_API bool IsFileURI(const URI& uri);
 
 }  // namespace kaurl::file

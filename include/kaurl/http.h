@@ -7,12 +7,19 @@
 #include "kaurl/URI.h"
 
 /// HTTP URIs, schemes "http" and "https".
+///
+/// @functionfailure
 namespace kaurl::http {
 
 /// An "http" or "https" URI whose host uses only ".-0-9a-zA-Z" (an empty host
 /// is allowed; a bracketed IP literal is not).
 ///
 /// @snippet http.cpp example
+///
+/// kaurl::http::Create makes a URL only from a text that gives a valid one;
+/// kaurl::http::IsHttpURI tells an HTTP URI by its scheme.
+///
+/// @classfailure
 ///
 /// @par Standard
 /// The host is a registered name of @rfc{3.2.2} limited to letters, digits,
@@ -22,38 +29,32 @@ namespace kaurl::http {
 class KAURL_API URL : public URI {
 public:
     /// An empty, invalid URL.
-    /// @constructorfailure
     URL();
 
     /// Decomposes `text` and checks scheme and host.
     /// @param text The URI text.
-    /// @constructorfailure
     explicit URL(const UTF16String& text);
 
     /// Takes the decomposition of any URI object and checks scheme and host,
     /// exactly as the constructor from its text would.
     /// @param other A URI of any class; one of another scheme gives an
     /// invalid URL.
-    /// @constructorfailure
     explicit URL(const URI& other);
 
     /// Copies the URL.
     /// @param other The URL to copy.
-    /// @constructorfailure
     URL(const URL& other);
 
     ~URL() override;
 
-    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// Copy and swap: on failure the object is unchanged.
     /// @param other The URL to copy.
     /// @return This object.
-    /// @strongguarantee
     URL& operator=(const URL& other);
 
     /// Whether the text had a scheme, the scheme is "http" or "https" and the
     /// host uses only the host alphabet.
     /// @return true for a valid HTTP URL.
-    /// @strongguarantee
     bool IsValid() const override;
 
     /// The port as a number when it is an optional sign and decimal digits
@@ -61,7 +62,6 @@ public:
     /// 99999); otherwise the default: 80 for http, 443 for https, -1 for any
     /// other scheme. Answers for invalid objects too.
     /// @return The port number.
-    /// @strongguarantee
     /// @par Standard
     /// @rfc{3.2.3}; no check against the range of TCP ports.
     int GetPortNumber() const;
@@ -75,13 +75,11 @@ private:
 /// @param text The URI text.
 /// @param url Receives the URL when it is valid.
 /// @return Whether the text gives a valid HTTP URL.
-/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URL& url);
 
 /// Whether the scheme of `uri` is "http" or "https"; nothing else is consulted.
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "http" or "https".
-/// @strongguarantee
 KAURL_API bool IsHttpURI(const URI& uri);
 
 }  // namespace kaurl::http

@@ -9,6 +9,8 @@
 #include "kaurl/URI.h"
 
 /// Media URIs, scheme "kamedia", which name a file below a storage mount point.
+///
+/// @functionfailure
 namespace kaurl::kamedia {
 
 /// A media URI: "kamedia://" + mount point + path below it, for example
@@ -21,60 +23,62 @@ namespace kaurl::kamedia {
 /// Valid only for the scheme "kamedia" with a non-empty mount point.
 ///
 /// @snippet media.cpp example
+///
+/// Applications read media URIs with kaurl::kamedia::Create, which reads
+/// backslashes as slashes. kaurl::kamedia::IsKAMediaURI tells a media URI by
+/// its scheme, and kaurl::kamedia::CreateFromMountPointAndPath builds one from
+/// a mount point and a path. kaurl::kamedia::ResolveLocalPath gives the local
+/// path of its file, checked so that it cannot leave the mount path, and
+/// kaurl::kamedia::DescribeLocalPathRefusal says why it refused a URL;
+/// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
+/// unchecked.
+///
+/// @classfailure
 class KAURL_API URL : public URI {
 public:
     /// An empty, invalid URL.
-    /// @constructorfailure
     URL();
 
     /// Decomposes `text` and moves its authority into the mount point.
     /// Backslashes in `text` are ordinary characters here; only Create turns
     /// them into slashes.
     /// @param text The URI text.
-    /// @constructorfailure
     explicit URL(const UTF16String& text);
 
     /// Takes the decomposition of any URI object and adds the media parts,
     /// exactly as the constructor from its text would.
     /// @param other A URI of any class; one of another scheme gives an
     /// invalid URL.
-    /// @constructorfailure
     explicit URL(const URI& other);
 
     /// Copies the URL.
     /// @param other The URL to copy.
-    /// @constructorfailure
     URL(const URL& other);
 
     ~URL() override;
 
-    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// Copy and swap: on failure the object is unchanged.
     /// @param other The URL to copy.
     /// @return This object.
-    /// @strongguarantee
     URL& operator=(const URL& other);
 
     /// Whether the text had a scheme, the scheme is "kamedia" and the mount
     /// point is not empty.
     /// @return true for a valid media URL.
-    /// @strongguarantee
     bool IsValid() const override;
 
     /// The part "mountpoint": the authority as written, not decoded.
     /// @return The mount point; "" when there is none.
-    /// @strongguarantee
     UTF16String GetMountPoint() const;
 
     /// Text after the last "/" of the path: u"ABA00.mxf"; "" when there is none.
     /// A backslash is an ordinary character.
     /// @return The part "filename", not decoded.
-    /// @strongguarantee
     UTF16String GetFileName() const;
 
     /// Text after the last "." of the whole path: u"mxf"; for
     /// u"kamedia://grid/dir.old/clip" it is u"old/clip".
     /// @return The part "fileextension"; "" when there is none.
-    /// @strongguarantee
     UTF16String GetFileExtension() const;
 
 private:
@@ -84,7 +88,6 @@ private:
 /// Whether the scheme of `uri` is "kamedia"; validity is not consulted.
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "kamedia".
-/// @strongguarantee
 KAURL_API bool IsKAMediaURI(const URI& uri);
 
 /// Turns every backslash of `text` into "/", and when that yields a valid media
@@ -94,7 +97,6 @@ KAURL_API bool IsKAMediaURI(const URI& uri);
 /// @param text The URI text; backslashes count as slashes.
 /// @param url Receives the URL when it is valid.
 /// @return Whether the text gives a valid media URL.
-/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URL& url);
 
 /// Builds "kamedia://" + encode(mountPoint) + "/" + encode(path without its
@@ -109,8 +111,7 @@ KAURL_API bool Create(const UTF16String& text, URL& url);
 /// @param path The path below the mount point; "/" and the backslash both
 /// separate.
 /// @param url Receives the URL.
-/// @return Whether a valid URL was made, i.e. the mount point is not empty.
-/// @strongguarantee
+/// @return Whether a valid URL was made: whether the mount point is not empty.
 /// @par Standard
 /// The bytes of the UTF-8 form are encoded as @rfc{2.1} says, with upper-case
 /// hexadecimal digits; the unreserved characters of @rfc{2.3} stay as they are.
@@ -132,7 +133,6 @@ KAURL_API bool CreateFromMountPointAndPath(const UTF16String& mountPoint, const 
 /// @param url The media URL; only its path is used, not its mount point.
 /// @param mountPointPath Where the URL's mount point is mounted locally.
 /// @return The local path, or "" for an invalid URL.
-/// @strongguarantee
 /// @par Standard
 /// Escapes are decoded as @rfc{2.1} defines them; a malformed escape still
 /// becomes one byte.
@@ -166,7 +166,8 @@ enum class LocalPathRefusal {
 /// @param refusal The reason that ResolveLocalPath gave.
 /// @return A text without a final full stop; for a value outside the
 /// enumeration, "unknown reason".
-/// @nothrowguarantee
+/// @par Failure
+/// Never throws.
 KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept;
 
 /// The local path of the URL's file below `mountPointPath`, checked so that it
@@ -198,12 +199,13 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    (LocalPathRefusal::LeavesMountPoint);
 /// 7. on every platform, since one URL may be resolved on Windows and other
 ///    machines alike, a name that Windows would read as something other than a
-///    file name (LocalPathRefusal::WindowsName): one holding `: < > " | ? *`
-///    (the ":" also covers drive letters and alternate data streams), one ending
-///    in "." or a space, or a reserved device name, in any case, alone or with an
-///    extension, spaces before the extension ignored: CON, PRN, AUX, NUL, COM0 to
-///    COM9, LPT0 to LPT9, COM and LPT with a superscript digit (U+00B9, U+00B2,
-///    U+00B3), CONIN$ and CONOUT$ (`u"Con"`, `u"nul.txt"`, `u"com\u00b9.log"`);
+///    file name (LocalPathRefusal::WindowsName): one holding `: < > | ? *` or a
+///    double quote (the ":" also covers drive letters and alternate data
+///    streams), one ending in "." or a space, or a reserved device name, in any
+///    case, alone or with an extension, spaces before the extension ignored:
+///    CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, COM and LPT with a
+///    superscript digit (U+00B9, U+00B2, U+00B3), CONIN$ and CONOUT$ (`u"Con"`,
+///    `u"nul.txt"`, `u"com\u00b9.log"`);
 /// 8. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///
@@ -219,7 +221,6 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 /// @param separator The separator between the names below the mount path.
 /// @param refusal When not null, receives the reason when the result is false.
 /// @return Whether the URL gives a checked local path.
-/// @strongguarantee
 /// @par Standard
 /// Escapes are decoded as @rfc{2.1} defines them; digits of either case.
 KAURL_API bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPath,

@@ -9,6 +9,8 @@
 
 /// Synthetic-importer URIs, scheme "kasynthetic", which carry the identifier of
 /// a synthetic importer.
+///
+/// @functionfailure
 namespace kaurl::kasynthetic {
 
 /// A synthetic-importer URI: "kasynthetic://" + importer identifier. The
@@ -17,46 +19,46 @@ namespace kaurl::kasynthetic {
 /// non-empty identifier.
 ///
 /// @snippet synthetic.cpp example
+///
+/// kaurl::kasynthetic::Create makes a URL only from a text that gives a valid
+/// one, kaurl::kasynthetic::CreateFromSyntheticImporterID builds one from an
+/// importer identifier, and kaurl::kasynthetic::IsKASyntheticURI tells a
+/// synthetic-importer URI by its scheme.
+///
+/// @classfailure
 class KAURL_API URL : public URI {
 public:
     /// An empty, invalid URL.
-    /// @constructorfailure
     URL();
 
     /// Decomposes `text` and moves its authority into the identifier.
     /// @param text The URI text.
-    /// @constructorfailure
     explicit URL(const UTF16String& text);
 
     /// Takes the decomposition of any URI object and adds the identifier,
     /// exactly as the constructor from its text would.
     /// @param other A URI of any class; one of another scheme gives an
     /// invalid URL.
-    /// @constructorfailure
     explicit URL(const URI& other);
 
     /// Copies the URL.
     /// @param other The URL to copy.
-    /// @constructorfailure
     URL(const URL& other);
 
     ~URL() override;
 
-    /// Copy and swap: on failure (std::bad_alloc) the object is unchanged.
+    /// Copy and swap: on failure the object is unchanged.
     /// @param other The URL to copy.
     /// @return This object.
-    /// @strongguarantee
     URL& operator=(const URL& other);
 
     /// Whether the text had a scheme, the scheme is "kasynthetic" and the
     /// identifier is not empty.
     /// @return true for a valid synthetic-importer URL.
-    /// @strongguarantee
     bool IsValid() const override;
 
     /// u"kasynthetic://Importer-7" gives u"Importer-7"; "" when absent.
     /// @return The part "instanceID": the authority as written, not decoded.
-    /// @strongguarantee
     UTF16String GetSyntheticImporterID() const;
 
 private:
@@ -68,7 +70,6 @@ private:
 /// @param text The URI text.
 /// @param url Receives the URL when it is valid.
 /// @return Whether the text gives a valid synthetic-importer URL.
-/// @strongguarantee
 KAURL_API bool Create(const UTF16String& text, URL& url);
 
 /// Create with u"kasynthetic://" + `identifier`, unescaped. An empty identifier,
@@ -77,13 +78,11 @@ KAURL_API bool Create(const UTF16String& text, URL& url);
 /// @param identifier The importer identifier.
 /// @param url Receives the URL when it is valid.
 /// @return Whether a valid URL was made.
-/// @strongguarantee
 KAURL_API bool CreateFromSyntheticImporterID(const UTF16String& identifier, URL& url);
 
 /// Whether the scheme of `uri` is "kasynthetic"; validity is not consulted.
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "kasynthetic".
-/// @strongguarantee
 KAURL_API bool IsKASyntheticURI(const URI& uri);
 
 }  // namespace kaurl::kasynthetic

@@ -69,12 +69,20 @@ TEST(ParseCommand, JsonLinesHoldEveryGetterOfTheChosenClass) {
         R"("userinfo":"","host":"","port":"","path":"\"\\\t\u0001é","query":"","fragment":""})"
         "\n",
         "", "s:\"\\\t\x01\xC3\xA9\n");
-    ExpectTool({"parse", "--json", "--as", "kamedia", "kamedia://u@grid:9/a.mxf?q#f"}, 0,
-               R"({"input":"kamedia://u@grid:9/a.mxf?q#f","class":"kamedia","valid":true,)"
-               R"("scheme":"kamedia","authority":"","userinfo":"u","host":"grid","port":"9",)"
-               R"("path":"/a.mxf","query":"q","fragment":"f","mount_point":"u@grid:9",)"
-               R"("file_name":"a.mxf","file_extension":"mxf"})"
-               "\n");
+    // The constructor finds no mount point in the second; Create reads "//g/a".
+    ExpectTool(
+        {"parse", "--json", "--as", "kamedia", "kamedia://u@grid:9/a.mxf?q#f", "kamedia:\\\\g\\a"},
+        0,
+        R"({"input":"kamedia://u@grid:9/a.mxf?q#f","class":"kamedia","valid":true,)"
+        R"("scheme":"kamedia","authority":"","userinfo":"u","host":"grid","port":"9",)"
+        R"("path":"/a.mxf","query":"q","fragment":"f","mount_point":"u@grid:9",)"
+        R"("file_name":"a.mxf","file_extension":"mxf","create_differs":false})"
+        "\n"
+        R"({"input":"kamedia:\\\\g\\a","class":"kamedia","valid":false,)"
+        R"("scheme":"kamedia","authority":"","userinfo":"","host":"","port":"",)"
+        R"("path":"\\\\g\\a","query":"","fragment":"","mount_point":"",)"
+        R"("file_name":"","file_extension":"","create_differs":true})"
+        "\n");
     ExpectTool(
         {"parse", "--json", "--as", "kasynthetic", "kasynthetic://Importer-7"}, 0,
         R"({"input":"kasynthetic://Importer-7","class":"kasynthetic","valid":true,)"
@@ -95,8 +103,24 @@ TEST(ParseCommand, JsonLinesHoldEveryGetterOfTheChosenClass) {
 }
 
 // Create reads backslashes in a media URI as slashes; a text that Create
-// refuses leaves an empty, invalid object of its class.
+// refuses leaves an empty, invalid object of its class. A media block notes
+// when Create and the constructor find different parts.
 TEST(ParseCommand, CreateReadsThroughEachClassesCreate) {
+    ExpectTool({"parse", "kamedia://grid\\a.mxf", "kamedia://g"}, 0,
+               "input        kamedia://grid\\a.mxf\n"
+               "class        kamedia\n"
+               "valid        yes\n"
+               "scheme       kamedia\n"
+               "host         grid\\a.mxf\n"
+               "mount point  grid\\a.mxf\n"
+               "note         Create reads \\ as / and finds other parts: see --create\n"
+               "\n"
+               "input        kamedia://g\n"
+               "class        kamedia\n"
+               "valid        yes\n"
+               "scheme       kamedia\n"
+               "host         g\n"
+               "mount point  g\n");
     ExpectTool({"parse", "--create", "kamedia://grid\\a.mxf", "kasynthetic:", "file://host",
                 "http://bad_host/", "relative"},
                0,
@@ -109,6 +133,7 @@ TEST(ParseCommand, CreateReadsThroughEachClassesCreate) {
                "mount point  grid\n"
                "file name    a.mxf\n"
                "extension    mxf\n"
+               "note         Create reads \\ as / and finds other parts: see --create\n"
                "\n"
                "input        kasynthetic:\n"
                "class        kasynthetic\n"
