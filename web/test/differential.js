@@ -39,6 +39,9 @@ function compareUris(wasmDriver, tool, urisFile) {
         }
         native.forEach((line, index) => {
             const expected = JSON.parse(line);
+            // The tool's note that Create reads a media URI differently: the
+            // page shows both readings side by side instead.
+            delete expected.create_differs;
             const actual = JSON.parse(wasm[index]);
             if (!isDeepStrictEqual(expected, actual)) {
                 const keys = Object.keys(expected).filter((key) => !isDeepStrictEqual(expected[key], actual[key]));
