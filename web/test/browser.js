@@ -47,8 +47,12 @@ function toolError(args) {
     throw new Error("kaurl " + args[0] + " accepted what it should refuse");
 }
 
+// The parts as `kaurl parse --json` gives them, without its note that Create
+// reads a media URI differently: the page shows both readings instead.
 function toolParse(text, create) {
-    return JSON.parse(toolLines(["parse", "--json", ...(create ? ["--create"] : []), "--", text])[0]);
+    const parts = JSON.parse(toolLines(["parse", "--json", ...(create ? ["--create"] : []), "--", text])[0]);
+    delete parts.create_differs;
+    return parts;
 }
 
 // What `kaurl parse --json` shows, as the page writes it in a cell.
