@@ -16,16 +16,8 @@ set(Boost_INCLUDE_DIR ${kaurl_boost_root} CACHE PATH
 # Exceptions: Emscripten compiles without catching by default, so the module
 # would abort where the library catches a failed conversion (a port such as
 # "abc", or a decomposition that Boost.Regex gives up on) and where the
-# self-test's runner catches a failed test. Catching costs in every function
-# that has it: each call that may throw then goes out to JavaScript and back.
-# So it is switched on only in the functions that catch, by their mangled
-# names: kaurl::URI::Parse, kaurl::http::URL::GetPortNumber and the runner's
-# VisitTestCase. The differential check and the browser test read ports that
-# are no number, so a renamed function fails them.
-set(kaurl_catching_functions
-    _ZN5kaurl3URI5ParseEv
-    _ZNK5kaurl4http3URL13GetPortNumberEv
-    _ZN16ostraunittesting12_GLOBAL__N_114RunningVisitor13VisitTestCaseERNS_12TestCaseBaseE)
-list(JOIN kaurl_catching_functions "," kaurl_catching_functions)
-add_compile_options(-fexceptions -sEXCEPTION_CATCHING_ALLOWED=${kaurl_catching_functions})
-add_link_options(-fexceptions -sEXCEPTION_CATCHING_ALLOWED=${kaurl_catching_functions})
+# self-test's runner catches a failed test. Catching is switched on everywhere,
+# so that every frame between a throw and its catch is unwound and frees what
+# it holds.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
