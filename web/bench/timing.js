@@ -8,10 +8,9 @@
 "use strict";
 const { execFileSync } = require("child_process");
 const fs = require("fs");
-const os = require("os");
 const path = require("path");
 const { chromium } = require("playwright-core");
-const { serve } = require("../test/static-server");
+const { withPage } = require("../test/page-session");
 
 const [pageDir, wasmDriver, nativeDriver, corpus, roundsText = "2000"] = process.argv.slice(2);
 const rounds = Number(roundsText);
@@ -55,16 +54,7 @@ function medians(runs) {
 }
 
 async function main() {
-    const server = await serve(pageDir);
-    const url = "http://127.0.0.1:" + server.address().port + "/index.html";
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), "kaurl-chromium-"));
-    const context = await chromium.launchPersistentContext(profile, {
-        executablePath: process.env.KAURL_CHROMIUM || "/usr/bin/chromium",
-        headless: true,
-        args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-            "--disable-component-update", "--no-first-run"],
-    });
-    try {
+    await withPage(chromium, pageDir, async (context, url) => {
         const loads = [];
         for (let i = 0; i < 5; ++i) {
             loads.push(await firstResult(context, url));
@@ -89,11 +79,7 @@ async function main() {
         console.log("  the page's answer (kaurl_web_describe): Chromium " + us(browser) + " (from JavaScript), node " +
             us(node[1]) + ", native " + us(native[1]) + "; Chromium/native " + ratio(browser, native[1]) +
             ", node/native " + ratio(node[1], native[1]));
-    } finally {
-        await context.close();
-        server.close();
-        fs.rmSync(profile, { recursive: true, force: true });
-    }
+    });
 }
 
 main().catch((error) => {

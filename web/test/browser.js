@@ -6,10 +6,8 @@
 "use strict";
 const assert = require("assert/strict");
 const { execFileSync } = require("child_process");
-const fs = require("fs");
-const os = require("os");
 const path = require("path");
-const { serve } = require("./static-server");
+const { withPage } = require("./page-session");
 
 let chromium;
 try {
@@ -181,16 +179,7 @@ async function screenshots(context, base) {
 }
 
 async function main() {
-    const server = await serve(pageDir);
-    const base = "http://127.0.0.1:" + server.address().port + "/index.html";
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), "kaurl-chromium-"));
-    const context = await chromium.launchPersistentContext(profile, {
-        executablePath: process.env.KAURL_CHROMIUM || "/usr/bin/chromium",
-        headless: true,
-        args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-            "--disable-component-update", "--no-first-run"],
-    });
-    try {
+    await withPage(chromium, pageDir, async (context, base) => {
         const fromFile = await open(context, "file://" + path.resolve(pageDir, "index.html"));
         await fromFile.close();
 
@@ -210,11 +199,7 @@ async function main() {
         assert.deepEqual(problems, [], "no script errors, console errors or injected output");
         console.log("browser test: " + inputs.length + " inputs, forms, self-test, links and screenshots " +
             "checked; first result " + firstResult.toFixed(0) + " ms after the page opened");
-    } finally {
-        await context.close();
-        server.close();
-        fs.rmSync(profile, { recursive: true, force: true });
-    }
+    });
 }
 
 main().catch((error) => {
