@@ -62,7 +62,10 @@ bool Decompose(const UTF16String& text, const Expression& expression, Store stor
 
 bool DecomposeCompilingEachTime(const UTF16String& text, PartTable& parts) {
     try {
-        const Expression expression = detail::CompileDecompositionExpression();
+        // Under the global locale, at every call: the decomposition that
+        // compiling once (under the classic locale) stands in for.
+        const Expression expression(detail::kDecompositionExpression,
+                                    boost::regex_constants::normal);
         return Decompose(
             text, expression,
             [&parts](const char* name, Iterator first, Iterator last, bool lowercase) {

@@ -24,6 +24,7 @@ if [[ $package_set == all ]]; then
         g++-mingw-w64-x86-64-posix wine64
         python3
         doxygen scdoc man-db
+        emscripten chromium
         lintian
     )
 fi

@@ -6,6 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" -DKAURL_BUILD_DOCS=ON
 ctest --test-dir "${KAURL_BUILD_DIR:-$root/build}" --output-on-failure -j "$(nproc)"
+"$root/scripts/web.sh"
 "$root/scripts/libcxx.sh"
 "$root/scripts/windows.sh"
 "$root/scripts/sanitizers.sh"
