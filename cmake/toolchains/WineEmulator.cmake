@@ -9,6 +9,7 @@
 # notifications of the DLLs that use it (kaurl switches those off). Wine finds
 # the runtime's DLLs through links in one directory of the build tree.
 find_program(WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
+find_program(SETARCH setarch REQUIRED)
 
 set(runtime_dir ${CMAKE_BINARY_DIR}/mingw-runtime)
 file(MAKE_DIRECTORY ${runtime_dir})
@@ -26,9 +27,17 @@ if(NOT wine_prefix)
 endif()
 # A program that crashes fails at once: Wine's crash debugger would take its
 # time over the backtrace and then let the program exit with status 0.
+#
+# Wine programs run with address space randomization off (setarch -R, which
+# their child processes inherit). Debian's wine64 has no preloader to reserve
+# Wine's fixed addresses before the loader starts, so the loader's heap,
+# placed at random up to 1 GiB above it, lands on the shared user data page at
+# 0x7ffe0000 about once in a thousand starts; the new process then exits
+# before it runs ("failed to map the shared user data", hidden by WINEDEBUG),
+# and CreateProcessW fails with ERROR_INTERNAL_ERROR.
 set(CMAKE_CROSSCOMPILING_EMULATOR
     ${CMAKE_COMMAND} -E env WINEDEBUG=-all WINEPREFIX=${wine_prefix}
-    WINEPATH=${runtime_dir} WINEDLLOVERRIDES=winedbg.exe=d ${WINE64})
+    WINEPATH=${runtime_dir} WINEDLLOVERRIDES=winedbg.exe=d ${SETARCH} -R ${WINE64})
 
 # Setting up a Wine prefix takes many seconds, longer than a test program's
 # start may take, so it is done once here.

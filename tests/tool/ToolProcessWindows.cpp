@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <stdexcept>
+#include <string>
 
 namespace kaurl::tooltest {
 namespace {
@@ -100,7 +101,9 @@ int RunProcess(const std::vector<std::string>& words, const std::filesystem::pat
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &started)) {
-        throw std::runtime_error("cannot start " + words.front());
+        const DWORD failure = GetLastError();
+        throw std::runtime_error("cannot start " + words.front() + ": Windows error " +
+                                 std::to_string(failure));
     }
     const Handle process(started.hProcess);
     const Handle thread(started.hThread);
