@@ -4,6 +4,7 @@
 // assignment and of the Create functions stay exactly as they were. What the
 // operations give once nothing fails is checked by the other tests.
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <new>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "FailingAllocator.h"
+#include "kaurl/kaurl.h"
 #include "support/ClassTable.h"
 #include "support/UrlState.h"
 
@@ -117,6 +119,63 @@ TEST(AllocationFailure, FreeFunctionsAndQueries) {
     const kaurl::http::URL http(u"http://host.example:0000000060138/");
     FailEachAllocationInTurn("port number", [&] { http.GetPortNumber(); });
     FailEachAllocationInTurn("IsValid", [] { kaurl::IsValid(u"s://h/p"); });
+}
+
+// The C interface answers an allocation failure with a status; here it
+// becomes the std::bad_alloc that FailEachAllocationInTurn looks for.
+void ThrowIfOutOfMemory(kaurl_status status) {
+    if (status == KAURL_OUT_OF_MEMORY) {
+        throw std::bad_alloc();
+    }
+}
+
+TEST(AllocationFailure, CInterface) {
+    const std::string text = "kamedia://grid\\media\\\xC3\xA9t\xC3\xA9.mxf";
+    // Made first: the process's first decomposition compiles its expression.
+    kaurl_url* media = nullptr;
+    ASSERT_EQ(kaurl_url_create_utf8(KAURL_CLASS_MEDIA, KAURL_READ_CREATE, text.data(), text.size(),
+                                    &media),
+              KAURL_OK);
+    std::size_t length = 99;
+    kaurl_url* url = nullptr;
+    char buffer[64] = "before";
+    const std::u16string mount = u"My Grid";
+    const auto* units = reinterpret_cast<const kaurl_char16*>(mount.data());
+    const struct {
+        const char* what;
+        std::function<kaurl_status()> call;
+    } calls[] = {
+        {"create",
+         [&] {
+             return kaurl_url_create_utf8(KAURL_CLASS_BY_SCHEME, KAURL_READ_CREATE, text.data(),
+                                          text.size(), &url);
+         }},
+        {"get", [&] { return kaurl_url_get_utf8(media, KAURL_PART_PATH, buffer, 64, &length); }},
+        {"resolve",
+         [&] {
+             return kaurl_resolve_local_path_utf8(media, "/m", 2, KAURL_SEPARATOR_SLASH, buffer, 64,
+                                                  &length, nullptr);
+         }},
+        {"compose",
+         [&] { return kaurl_compose_media(units, mount.size(), units, mount.size(), &url); }},
+    };
+    for (const auto& call : calls) {
+        FailEachAllocationInTurn(
+            call.what,
+            [&] {
+                ThrowIfOutOfMemory(call.call());
+                kaurl_url_free(url);
+                url = nullptr;
+                length = 99;
+                std::strcpy(buffer, "before");
+            },
+            [&] {
+                EXPECT_EQ(url, nullptr);
+                EXPECT_EQ(length, 99u);
+                EXPECT_STREQ(buffer, "before");
+            });
+    }
+    kaurl_url_free(media);
 }
 
 }  // namespace
