@@ -39,6 +39,8 @@ constexpr Range kRefused[] = {
     {0xFFA0, 0xFFA0},
 };
 
+static_assert(kRefused[0].first == kFirstInvisibleOrReordering);
+
 // U+xFFFE and U+xFFFF of every plane are noncharacters too.
 bool IsLastOfPlane(char32_t codePoint) {
     return (codePoint & 0xFFFE) == 0xFFFE;
@@ -46,7 +48,7 @@ bool IsLastOfPlane(char32_t codePoint) {
 
 }  // namespace
 
-bool IsInvisibleOrReordering(char32_t codePoint) {
+bool IsInvisibleOrReorderingFromFirst(char32_t codePoint) {
     if (IsLastOfPlane(codePoint)) {
         return true;
     }
