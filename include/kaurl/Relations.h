@@ -55,7 +55,9 @@ enum class ComponentEncoding {
 /// @param reference Any text: a URI, a relative reference, or "".
 /// @param result Receives the target's text; untouched on refusal.
 /// @param mode How a reference with the base's scheme is read.
-/// @return false when the base has no scheme; true otherwise.
+/// @return false when the base has no scheme; true otherwise. (Also false
+/// when the decomposition's matcher gives up on either text, which no text of
+/// a realistic size makes it do.)
 /// @par Standard
 /// @rfc{5.2} (5.2.2 to 5.2.4) and @rfc{5.3}, as written: the later errata
 /// that change the merge or the dot-segment removal are not applied, so every
@@ -90,8 +92,9 @@ KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& refe
 /// @param text The text to normalize.
 /// @param normalized Receives the normalized text; untouched on refusal.
 /// @param level Syntax-based alone, or with the scheme's rules.
-/// @return true: every text, valid URI or not, has a normal form. (The result
-/// keeps the shape of the other operations, which can refuse.)
+/// @return true: every text, valid URI or not, has a normal form; false only
+/// when the decomposition's matcher gives up on the text, which no text of a
+/// realistic size makes it do.
 /// @par Standard
 /// @rfc{6.2.2} and @rfc{6.2.3}. Hosts are lowercased in ASCII only; an IP
 /// literal is kept as written apart from case and escapes (it is not
@@ -135,9 +138,9 @@ KAURL_API bool AreEquivalent(const UTF16String& first, const UTF16String& second
 /// @return false when base or target has no scheme; true otherwise.
 /// @par Standard
 /// The inverse of @rfc{5.2}: kaurl::ResolveReference(base, reference) equals
-/// kaurl::ResolveReference(base, target). Peers differ in what they keep
-/// (dot segments of the target, a query of the base); checking the round trip
-/// makes the answer exact for any pair.
+/// kaurl::ResolveReference(base, target). Every candidate is checked by
+/// resolving it, so the answer is exact for any pair, also for a base with dot
+/// segments or a rootless path.
 /// @par Failure
 /// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool MakeRelative(const UTF16String& base, const UTF16String& target,
