@@ -65,8 +65,6 @@ enum class ComponentEncoding {
 /// peers differ (one keeps a "." segment in some results, one drops an empty
 /// segment in a merge, one merges rootless bases in its own way).
 /// The media rule is not applied here; see kaurl::kamedia::ResolveReference.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& reference,
                                 UTF16String& result, ResolutionMode mode = ResolutionMode::Strict);
 
@@ -99,8 +97,6 @@ KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& refe
 /// @rfc{6.2.2} and @rfc{6.2.3}. Hosts are lowercased in ASCII only; an IP
 /// literal is kept as written apart from case and escapes (it is not
 /// compressed or expanded).
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool Normalize(const UTF16String& text, UTF16String& normalized,
                          Normalization level = Normalization::SchemeBased);
 
@@ -116,8 +112,6 @@ KAURL_API bool Normalize(const UTF16String& text, UTF16String& normalized,
 /// @return Whether the normalized forms are equal, code unit for code unit.
 /// @par Standard
 /// @rfc{6.2}
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool AreEquivalent(const UTF16String& first, const UTF16String& second,
                              Normalization level = Normalization::SchemeBased);
 
@@ -141,14 +135,12 @@ KAURL_API bool AreEquivalent(const UTF16String& first, const UTF16String& second
 /// kaurl::ResolveReference(base, target). Every candidate is checked by
 /// resolving it, so the answer is exact for any pair, also for a base with dot
 /// segments or a rootless path.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool MakeRelative(const UTF16String& base, const UTF16String& target,
                             UTF16String& reference);
 
 /// Percent-encodes `text` for use as one component: every UTF-8 byte outside
 /// the unreserved characters becomes "%" and two upper-case hex digits.
-/// u"rock & roll" gives u"rock%20%26%20roll"; with ComponentEncoding::Path,
+/// For example, u"rock & roll" gives u"rock%20%26%20roll"; with ComponentEncoding::Path,
 /// u"a b/c.mxf" gives u"a%20b/c.mxf".
 ///
 /// @snippet relations.cpp encode
@@ -159,8 +151,6 @@ KAURL_API bool MakeRelative(const UTF16String& base, const UTF16String& target,
 /// @return false when `text` holds a lone surrogate, which has no UTF-8 form.
 /// @par Standard
 /// @rfc{2.1} and @rfc{2.3}
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool EncodeComponent(const UTF16String& text, UTF16String& encoded,
                                ComponentEncoding kind = ComponentEncoding::Component);
 
@@ -177,8 +167,6 @@ KAURL_API bool EncodeComponent(const UTF16String& text, UTF16String& encoded,
 /// lone surrogate in `text`.
 /// @par Standard
 /// @rfc{2.1}
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool DecodeComponent(const UTF16String& text, UTF16String& decoded);
 
 /// Resolves `reference` against the text of `base` as the text overload does,
@@ -188,8 +176,6 @@ KAURL_API bool DecodeComponent(const UTF16String& text, UTF16String& decoded);
 /// @param result Receives the target; untouched on refusal.
 /// @param mode How a reference with the base's scheme is read.
 /// @return false when the base is not valid; true otherwise.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool ResolveReference(const URI& base, const UTF16String& reference, URI& result,
                                 ResolutionMode mode = ResolutionMode::Strict);
 
@@ -198,8 +184,6 @@ KAURL_API bool ResolveReference(const URI& base, const UTF16String& reference, U
 /// @param uri The URI, read from its text.
 /// @param normalized Receives the normalized URI; untouched on refusal.
 /// @return false when `uri` is not valid; true otherwise.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool Normalize(const URI& uri, URI& normalized);
 
 }  // namespace kaurl

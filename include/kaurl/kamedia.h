@@ -34,6 +34,11 @@ namespace kaurl::kamedia {
 /// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
 /// unchecked.
 ///
+/// kaurl::kamedia::ResolveReference(const UTF16String&, const UTF16String&, UTF16String&,
+/// ResolutionMode) resolves a reference against a media base with the media rule, and
+/// kaurl::kamedia::ResolveReference(const URL&, const UTF16String&, URL&, ResolutionMode)
+/// does so into a media URL; kaurl::kamedia::Normalize normalizes one.
+///
 /// @classfailure
 class KAURL_API URL : public URI {
 public:
