@@ -6,6 +6,7 @@
 /// a mount point and a path, the substitution of a local mount path, and the
 /// checked local path of a URL from elsewhere.
 
+#include "kaurl/Relations.h"
 #include "kaurl/URI.h"
 
 /// Media URIs, scheme "kamedia", which name a file below a storage mount point.
@@ -33,6 +34,11 @@ namespace kaurl::kamedia {
 /// kaurl::kamedia::GetDisplayName gives the decoded name of its file;
 /// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
 /// unchecked.
+///
+/// kaurl::kamedia::ResolveReference(const UTF16String&, const UTF16String&, UTF16String&,
+/// ResolutionMode) resolves a reference against a media base with the media rule, and
+/// kaurl::kamedia::ResolveReference(const URL&, const UTF16String&, URL&, ResolutionMode)
+/// does so into a media URL; kaurl::kamedia::Normalize normalizes one.
 ///
 /// @classfailure
 class KAURL_API URL : public URI {
@@ -293,5 +299,51 @@ KAURL_API bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPat
 /// @return Whether the URL passes the checks of ResolveLocalPath.
 KAURL_API bool GetDisplayName(const URL& url, UTF16String& name,
                               LocalPathRefusal* refusal = nullptr);
+
+/// Resolves `reference` against the media URL `base`, both as text, with the
+/// media rule: every "%2F", "%5C" (either case) and backslash in the base's
+/// path becomes "/", other escapes stay as written, and backslashes in the
+/// reference read as "/"; then resolution runs as kaurl::ResolveReference
+/// does, and the result is in plain form. A base that is no media URL
+/// resolves exactly as kaurl::ResolveReference resolves it.
+///
+/// - u"ABA01.mxf" against u"kamedia://wendelgrid/media/stories/123/ABA00.mxf"
+///   and against u"kamedia://wendelgrid/media%2Fstories%2F123%2FABA00.mxf"
+///   gives u"kamedia://wendelgrid/media/stories/123/ABA01.mxf".
+/// - `u"..\\media\\a.mxf"` is three segments: u"..", u"media", u"a.mxf".
+/// - Dot segments never climb above the mount point's root; "%2E%2E" is data.
+///
+/// @snippet relations.cpp media
+///
+/// @param base The base URI; a text without a scheme is refused.
+/// @param reference Any text.
+/// @param result Receives the target's text; untouched on refusal.
+/// @param mode How a reference with the base's scheme is read.
+/// @return false when the base has no scheme; true otherwise.
+/// @par Standard
+/// @rfc{5.2} after the media rule, which makes a URL composed by
+/// CreateFromMountPointAndPath and its plain form resolve alike.
+KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& reference,
+                                UTF16String& result, ResolutionMode mode = ResolutionMode::Strict);
+
+/// Resolves `reference` against the text of `base` as kaurl::ResolveReference
+/// does with the media rule of the text overload, and assigns the result to `result` when it is a
+/// valid media URL.
+/// @param base The base URL, read from its text.
+/// @param reference Any text.
+/// @param result Receives the target; untouched on refusal.
+/// @param mode How a reference with the base's scheme is read.
+/// @return false, leaving `result` untouched, when the base is not a valid
+/// media URL or the result is none.
+KAURL_API bool ResolveReference(const URL& base, const UTF16String& reference, URL& result,
+                                ResolutionMode mode = ResolutionMode::Strict);
+
+/// Normalizes the text of `url` as kaurl::Normalize does, scheme-based, and
+/// assigns the result to `normalized` when it is a valid media URL.
+/// @param url The URL, read from its text.
+/// @param normalized Receives the normalized URL; untouched on refusal.
+/// @return false, leaving `normalized` untouched, when `url` is not a valid
+/// media URL.
+KAURL_API bool Normalize(const URL& url, URL& normalized);
 
 }  // namespace kaurl::kamedia
