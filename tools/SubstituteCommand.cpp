@@ -78,8 +78,10 @@ int SubstituteCommand::Run() {
                                                       : kamedia::PathSeparator::Backslash;
         auto refusal = kamedia::LocalPathRefusal::InvalidURL;
         if (!kamedia::ResolveLocalPath(url, *mountPath, localPath, separator, &refusal)) {
-            const std::uint64_t argument =
-                refusal == kamedia::LocalPathRefusal::ControlCharacterInMountPath ? 2 : 1;
+            const bool mountPathRefused =
+                refusal == kamedia::LocalPathRefusal::EmptyMountPath ||
+                refusal == kamedia::LocalPathRefusal::ControlCharacterInMountPath;
+            const std::uint64_t argument = mountPathRefused ? 2 : 1;
             ReportInputError(kCommand, {InputPosition::Source::Argument, argument},
                              std::string(kamedia::DescribeLocalPathRefusal(refusal)) +
                                  "; --allow-unsafe prints it anyway");

@@ -4,6 +4,7 @@
 /// @file
 /// File URIs ("file"): the class kaurl::file::URL.
 
+#include "kaurl/Relations.h"
 #include "kaurl/URI.h"
 
 /// File URIs, scheme "file".
@@ -21,6 +22,9 @@ namespace kaurl::file {
 ///
 /// kaurl::file::Create makes a URL only from a text that gives a valid one;
 /// kaurl::file::IsFileURI tells a file URI by its scheme.
+///
+/// kaurl::file::ResolveReference resolves a reference against a URL and
+/// kaurl::file::Normalize normalizes one, both into file URLs.
 ///
 /// @classfailure
 ///
@@ -78,5 +82,24 @@ KAURL_API bool Create(const UTF16String& text, URL& url);
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "file".
 KAURL_API bool IsFileURI(const URI& uri);
+
+/// Resolves `reference` against the text of `base` as kaurl::ResolveReference
+/// does, and assigns the result to `result` when it is a valid file URL.
+/// @param base The base URL, read from its text.
+/// @param reference Any text.
+/// @param result Receives the target; untouched on refusal.
+/// @param mode How a reference with the base's scheme is read.
+/// @return false, leaving `result` untouched, when the base is not a valid
+/// file URL or the result is none.
+KAURL_API bool ResolveReference(const URL& base, const UTF16String& reference, URL& result,
+                                ResolutionMode mode = ResolutionMode::Strict);
+
+/// Normalizes the text of `url` as kaurl::Normalize does, scheme-based, and
+/// assigns the result to `normalized` when it is a valid file URL.
+/// @param url The URL, read from its text.
+/// @param normalized Receives the normalized URL; untouched on refusal.
+/// @return false, leaving `normalized` untouched, when `url` is not a valid
+/// file URL.
+KAURL_API bool Normalize(const URL& url, URL& normalized);
 
 }  // namespace kaurl::file

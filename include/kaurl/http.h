@@ -4,6 +4,7 @@
 /// @file
 /// HTTP URIs ("http" and "https"): the class kaurl::http::URL.
 
+#include "kaurl/Relations.h"
 #include "kaurl/URI.h"
 
 /// HTTP URIs, schemes "http" and "https".
@@ -18,6 +19,9 @@ namespace kaurl::http {
 ///
 /// kaurl::http::Create makes a URL only from a text that gives a valid one;
 /// kaurl::http::IsHttpURI tells an HTTP URI by its scheme.
+///
+/// kaurl::http::ResolveReference resolves a reference against a URL and
+/// kaurl::http::Normalize normalizes one, both into HTTP URLs.
 ///
 /// @classfailure
 ///
@@ -81,5 +85,24 @@ KAURL_API bool Create(const UTF16String& text, URL& url);
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "http" or "https".
 KAURL_API bool IsHttpURI(const URI& uri);
+
+/// Resolves `reference` against the text of `base` as kaurl::ResolveReference
+/// does, and assigns the result to `result` when it is a valid HTTP URL.
+/// @param base The base URL, read from its text.
+/// @param reference Any text.
+/// @param result Receives the target; untouched on refusal.
+/// @param mode How a reference with the base's scheme is read.
+/// @return false, leaving `result` untouched, when the base is not a valid
+/// HTTP URL or the result is none.
+KAURL_API bool ResolveReference(const URL& base, const UTF16String& reference, URL& result,
+                                ResolutionMode mode = ResolutionMode::Strict);
+
+/// Normalizes the text of `url` as kaurl::Normalize does, scheme-based, and
+/// assigns the result to `normalized` when it is a valid HTTP URL.
+/// @param url The URL, read from its text.
+/// @param normalized Receives the normalized URL; untouched on refusal.
+/// @return false, leaving `normalized` untouched, when `url` is not a valid
+/// HTTP URL.
+KAURL_API bool Normalize(const URL& url, URL& normalized);
 
 }  // namespace kaurl::http

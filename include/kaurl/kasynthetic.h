@@ -5,6 +5,7 @@
 /// Synthetic-importer URIs ("kasynthetic"): the class kaurl::kasynthetic::URL
 /// and its composition from an importer identifier.
 
+#include "kaurl/Relations.h"
 #include "kaurl/URI.h"
 
 /// Synthetic-importer URIs, scheme "kasynthetic", which carry the identifier of
@@ -24,6 +25,9 @@ namespace kaurl::kasynthetic {
 /// one, kaurl::kasynthetic::CreateFromSyntheticImporterID builds one from an
 /// importer identifier, and kaurl::kasynthetic::IsKASyntheticURI tells a
 /// synthetic-importer URI by its scheme.
+///
+/// kaurl::kasynthetic::ResolveReference resolves a reference against a URL and
+/// kaurl::kasynthetic::Normalize normalizes one, both into synthetic-importer URLs.
 ///
 /// @classfailure
 class KAURL_API URL : public URI {
@@ -84,5 +88,24 @@ KAURL_API bool CreateFromSyntheticImporterID(const UTF16String& identifier, URL&
 /// @param uri A URI of any class.
 /// @return Whether its scheme is "kasynthetic".
 KAURL_API bool IsKASyntheticURI(const URI& uri);
+
+/// Resolves `reference` against the text of `base` as kaurl::ResolveReference
+/// does, and assigns the result to `result` when it is a valid synthetic-importer URL.
+/// @param base The base URL, read from its text.
+/// @param reference Any text.
+/// @param result Receives the target; untouched on refusal.
+/// @param mode How a reference with the base's scheme is read.
+/// @return false, leaving `result` untouched, when the base is not a valid
+/// synthetic-importer URL or the result is none.
+KAURL_API bool ResolveReference(const URL& base, const UTF16String& reference, URL& result,
+                                ResolutionMode mode = ResolutionMode::Strict);
+
+/// Normalizes the text of `url` as kaurl::Normalize does, scheme-based, and
+/// assigns the result to `normalized` when it is a valid synthetic-importer URL.
+/// @param url The URL, read from its text.
+/// @param normalized Receives the normalized URL; untouched on refusal.
+/// @return false, leaving `normalized` untouched, when `url` is not a valid
+/// synthetic-importer URL.
+KAURL_API bool Normalize(const URL& url, URL& normalized);
 
 }  // namespace kaurl::kasynthetic

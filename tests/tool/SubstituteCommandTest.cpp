@@ -35,6 +35,8 @@ TEST(SubstituteCommand, PrintsTheCheckedLocalPathOrOneLineWhyNot) {
     ExpectTool({"substitute", "kamedia://grid/a%C2%85", "/mnt"}, 1, "", error + "1" + control);
     ExpectTool({"substitute", "kamedia://grid/a", "/mnt\nsecret"}, 1, "",
                error + "2: the mount path holds a control character" + unsafe);
+    ExpectTool({"substitute", "kamedia://grid/a", ""}, 1, "",
+               error + "2: the mount path is empty" + unsafe);
     ExpectTool({"substitute", "kamedia://grid/a", "/mnt\xC2\x9Fsecret"}, 1, "",
                error + "2: the mount path holds a control character" + unsafe);
     ExpectTool(
