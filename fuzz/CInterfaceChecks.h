@@ -4,7 +4,8 @@
 // The C interface under the scheme-classes fuzz target: for any text, each
 // class read either way answers through the C functions what the C++ objects
 // answer, in UTF-16 and, unless the part holds a lone surrogate, in UTF-8; the
-// local path and its refusal are those of ResolveLocalPath.
+// local path, the display name and their refusals are those of the C++
+// functions.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -65,6 +66,14 @@ inline void CheckLocalPath(const kaurl_url* url, const std::u16string& text, int
     Require(resolved ? status == KAURL_OK && path.substr(0, length) == expected
                      : status == KAURL_REFUSED && refusal == static_cast<int>(why),
             "the local path of ResolveLocalPath");
+    std::u16string name;
+    const bool named = kaurl::kamedia::GetDisplayName(media, name, &why);
+    std::u16string answer(name.size() + 1, u'\0');
+    const kaurl_status nameStatus = kaurl_display_name(
+        url, reinterpret_cast<kaurl_char16*>(&answer[0]), answer.size(), &length, &refusal);
+    Require(named ? nameStatus == KAURL_OK && answer.substr(0, length) == name
+                  : nameStatus == KAURL_REFUSED && refusal == static_cast<int>(why),
+            "the display name of GetDisplayName");
 }
 
 inline void CheckCInterface(const std::u16string& text) {

@@ -98,20 +98,46 @@ typedef enum kaurl_separator {
 } kaurl_separator;
 
 /**
- * Why kaurl_resolve_local_path refused a URL: the values of
+ * Why kaurl_resolve_local_path or kaurl_display_name refused a URL: the values of
  * kaurl::kamedia::LocalPathRefusal. Later releases add values: a caller must
  * accept any other value (kaurl_describe_refusal words every one).
  */
 enum kaurl_refusal {
-    KAURL_REFUSAL_INVALID_URL = 0,                    /**< Not a valid media URL. */
-    KAURL_REFUSAL_NAMES_NO_FILE = 1,                  /**< No name left in the path. */
-    KAURL_REFUSAL_MALFORMED_ESCAPE = 2,               /**< A "%" without two hexadecimal digits. */
-    KAURL_REFUSAL_NOT_UTF8 = 3,                       /**< The decoded path is not UTF-8. */
-    KAURL_REFUSAL_CONTROL_CHARACTER = 4,              /**< A control character in the path. */
-    KAURL_REFUSAL_LEAVES_MOUNT_POINT = 5,             /**< A ".." segment. */
-    KAURL_REFUSAL_WINDOWS_NAME = 6,                   /**< A name Windows reads otherwise. */
-    KAURL_REFUSAL_CONTROL_CHARACTER_IN_MOUNT_PATH = 7 /**< A control character in the mount path. */
+    KAURL_REFUSAL_INVALID_URL = 0,        /**< Not a valid media URL. */
+    KAURL_REFUSAL_NAMES_NO_FILE = 1,      /**< No name left in the path. */
+    KAURL_REFUSAL_MALFORMED_ESCAPE = 2,   /**< A "%" without two hexadecimal digits. */
+    KAURL_REFUSAL_NOT_UTF8 = 3,           /**< The decoded path is not UTF-8. */
+    KAURL_REFUSAL_CONTROL_CHARACTER = 4,  /**< A control character in the path. */
+    KAURL_REFUSAL_LEAVES_MOUNT_POINT = 5, /**< A ".." segment. */
+    KAURL_REFUSAL_WINDOWS_NAME = 6,       /**< A name Windows reads otherwise. */
+    KAURL_REFUSAL_CONTROL_CHARACTER_IN_MOUNT_PATH =
+        7,                                 /**< A control character in the mount path. */
+    KAURL_REFUSAL_EMPTY_MOUNT_PATH = 8,    /**< The mount path is empty. */
+    KAURL_REFUSAL_INVISIBLE_CHARACTER = 9, /**< An invisible or reordering character. */
+    KAURL_REFUSAL_NAME_TOO_LONG = 10       /**< A name longer than 255 UTF-16 code units. */
 };
+
+/** Options of kaurl_resolve_reference, combined with "|"; 0 is strict RFC 3986. */
+enum kaurl_resolve_option {
+    /** "http:g" against an http base reads as "g" (schemes compared without case). */
+    KAURL_RESOLVE_NON_STRICT = 1,
+    /** The media rule for a media base (kaurl::kamedia::ResolveReference):
+     * "%2F", "%5C" and backslashes in its path, and backslashes in the
+     * reference, separate names. */
+    KAURL_RESOLVE_MEDIA_RULE = 2
+};
+
+/** The normalization that kaurl_normalize and kaurl_are_equivalent apply. */
+typedef enum kaurl_normalization {
+    KAURL_NORMALIZE_SYNTAX = 0, /**< Case, percent-encoding and dot segments. */
+    KAURL_NORMALIZE_SCHEME = 1  /**< Those and the rules of the scheme (default ports, ...). */
+} kaurl_normalization;
+
+/** What kaurl_encode_component keeps unencoded. */
+typedef enum kaurl_encoding {
+    KAURL_ENCODE_COMPONENT = 0, /**< Only letters, digits, "-", ".", "_" and "~". */
+    KAURL_ENCODE_PATH = 1       /**< Those and "/". */
+} kaurl_encoding;
 
 /** An opaque URI object of one class; made by kaurl_url_create or a
  * composition, released by kaurl_url_free. */
@@ -330,6 +356,138 @@ KAURL_API const char* kaurl_describe_refusal(int refusal);
 KAURL_API kaurl_status kaurl_self_test(int* passed, int* failed, char* trace, size_t trace_capacity,
                                        size_t* trace_length, char* report, size_t report_capacity,
                                        size_t* report_length);
+
+/**
+ * The decoded name of a media URL's file, checked as kaurl_resolve_local_path
+ * checks it (GetDisplayName): "a.mxf" for the URL composed of "grid" and
+ * "news desk/a.mxf".
+ * @param url A media handle.
+ * @param buffer Receives the name; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in code units.
+ * @param length Receives the name's length.
+ * @param refusal Receives the reason (a kaurl_refusal value) after
+ * ::KAURL_REFUSED; may be null.
+ * @return ::KAURL_OK, ::KAURL_REFUSED, ::KAURL_BUFFER_TOO_SMALL,
+ * ::KAURL_WRONG_CLASS, ::KAURL_BAD_ARGUMENT, ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_display_name(const kaurl_url* url, kaurl_char16* buffer,
+                                          size_t capacity, size_t* length, int* refusal);
+
+/**
+ * As kaurl_display_name, in UTF-8.
+ * @param url A media handle.
+ * @param buffer Receives the name; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in bytes.
+ * @param length Receives the name's length in bytes.
+ * @param refusal Receives the reason after ::KAURL_REFUSED; may be null.
+ * @return As kaurl_display_name. A name that passes the checks is UTF-8.
+ */
+KAURL_API kaurl_status kaurl_display_name_utf8(const kaurl_url* url, char* buffer, size_t capacity,
+                                               size_t* length, int* refusal);
+
+/**
+ * Resolves a reference against a base URI, both as text (ResolveReference):
+ * "../g" against "http://a/b/c/d;p?q" gives "http://a/b/g".
+ * @param base The base URI; `base_length` code units.
+ * @param base_length Its length.
+ * @param reference Any text; `reference_length` code units.
+ * @param reference_length Its length.
+ * @param options 0, or kaurl_resolve_option values combined with "|".
+ * @param buffer Receives the target URI; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in code units.
+ * @param length Receives the target's length.
+ * @return ::KAURL_OK; ::KAURL_REFUSED when the base has no scheme;
+ * ::KAURL_BUFFER_TOO_SMALL, ::KAURL_BAD_ARGUMENT (also for an unknown
+ * option), ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_resolve_reference(const kaurl_char16* base, size_t base_length,
+                                               const kaurl_char16* reference,
+                                               size_t reference_length, int options,
+                                               kaurl_char16* buffer, size_t capacity,
+                                               size_t* length);
+
+/**
+ * The normal form of a URI or relative reference (Normalize):
+ * "HTTP://Example.ORG:80/a/./b/../c%7e" gives "http://example.org/a/c~" with
+ * ::KAURL_NORMALIZE_SCHEME.
+ * @param text The text; `text_length` code units.
+ * @param text_length Its length.
+ * @param level A kaurl_normalization value.
+ * @param buffer Receives the normal form; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in code units.
+ * @param length Receives its length.
+ * @return ::KAURL_OK; ::KAURL_REFUSED only where the text cannot be
+ * decomposed; ::KAURL_BUFFER_TOO_SMALL, ::KAURL_BAD_ARGUMENT,
+ * ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_normalize(const kaurl_char16* text, size_t text_length, int level,
+                                       kaurl_char16* buffer, size_t capacity, size_t* length);
+
+/**
+ * Whether two texts have the same normal form (AreEquivalent):
+ * "HTTP://H:80/a" and "http://h/a" are equivalent.
+ * @param first One text; `first_length` code units.
+ * @param first_length Its length.
+ * @param second The other text; `second_length` code units.
+ * @param second_length Its length.
+ * @param level A kaurl_normalization value.
+ * @param equivalent Receives 1 or 0.
+ * @return ::KAURL_OK, ::KAURL_BAD_ARGUMENT, ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_are_equivalent(const kaurl_char16* first, size_t first_length,
+                                            const kaurl_char16* second, size_t second_length,
+                                            int level, int* equivalent);
+
+/**
+ * A relative reference that resolves against `base` to `target`
+ * (MakeRelative): "kamedia://g/projects/m/c.wav" from "kamedia://g/projects/s/e.xml" gives
+ * "../m/c.wav".
+ * @param base The base URI; `base_length` code units.
+ * @param base_length Its length.
+ * @param target The target URI; `target_length` code units.
+ * @param target_length Its length.
+ * @param buffer Receives the reference; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in code units.
+ * @param length Receives its length.
+ * @return ::KAURL_OK; ::KAURL_REFUSED when base or target has no scheme;
+ * ::KAURL_BUFFER_TOO_SMALL, ::KAURL_BAD_ARGUMENT, ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_make_relative(const kaurl_char16* base, size_t base_length,
+                                           const kaurl_char16* target, size_t target_length,
+                                           kaurl_char16* buffer, size_t capacity, size_t* length);
+
+/**
+ * Percent-encodes a text's UTF-8 bytes (EncodeComponent): "a b/é" gives
+ * "a%20b%2F%C3%A9" with ::KAURL_ENCODE_COMPONENT, "a%20b/%C3%A9" with
+ * ::KAURL_ENCODE_PATH.
+ * @param text The text; `text_length` code units.
+ * @param text_length Its length.
+ * @param kind A kaurl_encoding value.
+ * @param buffer Receives the encoded text; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in code units.
+ * @param length Receives its length.
+ * @return ::KAURL_OK; ::KAURL_REFUSED for a lone surrogate;
+ * ::KAURL_BUFFER_TOO_SMALL, ::KAURL_BAD_ARGUMENT, ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_encode_component(const kaurl_char16* text, size_t text_length,
+                                              int kind, kaurl_char16* buffer, size_t capacity,
+                                              size_t* length);
+
+/**
+ * Decodes a percent-encoded text strictly (DecodeComponent): "a%20%C3%A9"
+ * gives "a é"; "+" stays "+".
+ * @param text The text; `text_length` code units.
+ * @param text_length Its length.
+ * @param buffer Receives the decoded text; may be null when `capacity` is 0.
+ * @param capacity The buffer's size in code units.
+ * @param length Receives its length.
+ * @return ::KAURL_OK; ::KAURL_REFUSED for a "%" without two hexadecimal
+ * digits or bytes that are not UTF-8; ::KAURL_BUFFER_TOO_SMALL,
+ * ::KAURL_BAD_ARGUMENT, ::KAURL_OUT_OF_MEMORY.
+ */
+KAURL_API kaurl_status kaurl_decode_component(const kaurl_char16* text, size_t text_length,
+                                              kaurl_char16* buffer, size_t capacity,
+                                              size_t* length);
 
 #ifdef __cplusplus
 }

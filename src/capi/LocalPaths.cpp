@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: BSL-1.0
-// Media and synthetic URLs composed of their names, and local paths of media
-// URLs with the reasons of a refusal.
+// Media and synthetic URLs composed of their names, and the local paths and
+// display names of media URLs with the reasons of a refusal.
 #include "capi/Boundary.h"
 #include "capi/Handle.h"
 #include "capi/Texts.h"
@@ -26,6 +26,10 @@ static_assert(KAURL_REFUSAL_LEAVES_MOUNT_POINT ==
 static_assert(KAURL_REFUSAL_WINDOWS_NAME == static_cast<int>(LocalPathRefusal::WindowsName));
 static_assert(KAURL_REFUSAL_CONTROL_CHARACTER_IN_MOUNT_PATH ==
               static_cast<int>(LocalPathRefusal::ControlCharacterInMountPath));
+static_assert(KAURL_REFUSAL_EMPTY_MOUNT_PATH == static_cast<int>(LocalPathRefusal::EmptyMountPath));
+static_assert(KAURL_REFUSAL_INVISIBLE_CHARACTER ==
+              static_cast<int>(LocalPathRefusal::InvisibleCharacter));
+static_assert(KAURL_REFUSAL_NAME_TOO_LONG == static_cast<int>(LocalPathRefusal::NameTooLong));
 
 bool SeparatorOf(int separator, PathSeparator& native) {
     switch (separator) {
@@ -74,6 +78,28 @@ kaurl_status Resolve(const kaurl_url* url, const Unit* mountPath, std::size_t mo
             return KAURL_REFUSED;
         }
         return write(path, buffer, capacity, length);
+    });
+}
+
+template <typename Unit, typename Write>
+kaurl_status DisplayName(const kaurl_url* url, Unit* buffer, std::size_t capacity,
+                         std::size_t* length, int* refusal, Write write) {
+    return Guarded([&] {
+        if (url == nullptr || !IsOutput(buffer, capacity, length)) {
+            return KAURL_BAD_ARGUMENT;
+        }
+        if (MediaUrl(url) == nullptr) {
+            return KAURL_WRONG_CLASS;
+        }
+        UTF16String name;
+        LocalPathRefusal why{};
+        if (!kamedia::GetDisplayName(*MediaUrl(url), name, &why)) {
+            if (refusal != nullptr) {
+                *refusal = static_cast<int>(why);
+            }
+            return KAURL_REFUSED;
+        }
+        return write(name, buffer, capacity, length);
     });
 }
 
@@ -145,6 +171,16 @@ kaurl_status kaurl_substitute_mount_point(const kaurl_url* url, const kaurl_char
         return WriteUnits(kaurl::kamedia::SubstituteMountPointAndReturnPath(*MediaUrl(url), mount),
                           buffer, capacity, length);
     });
+}
+
+kaurl_status kaurl_display_name(const kaurl_url* url, kaurl_char16* buffer, size_t capacity,
+                                size_t* length, int* refusal) {
+    return DisplayName(url, buffer, capacity, length, refusal, WriteUnits);
+}
+
+kaurl_status kaurl_display_name_utf8(const kaurl_url* url, char* buffer, size_t capacity,
+                                     size_t* length, int* refusal) {
+    return DisplayName(url, buffer, capacity, length, refusal, WriteUtf8);
 }
 
 const char* kaurl_describe_refusal(int refusal) {

@@ -288,6 +288,125 @@ static void Substitution(void) {
     kaurl_url_free(http);
 }
 
+enum { RESOLVE, NORMALIZE, RELATIVE, ENCODE, DECODE };
+
+/* One relation of the texts `first` and `second` into `units`. */
+static kaurl_status Relate(int relation, const char* first, const char* second, int option,
+                           kaurl_char16* units, size_t* length) {
+    kaurl_char16 one[64], other[64];
+    const size_t oneLength = Widen(first, one), otherLength = Widen(second, other);
+    switch (relation) {
+        case RESOLVE:
+            return kaurl_resolve_reference(one, oneLength, other, otherLength, option, units, 64,
+                                           length);
+        case NORMALIZE:
+            return kaurl_normalize(one, oneLength, option, units, 64, length);
+        case RELATIVE:
+            return kaurl_make_relative(one, oneLength, other, otherLength, units, 64, length);
+        case ENCODE:
+            return kaurl_encode_component(one, oneLength, option, units, 64, length);
+        default:
+            return kaurl_decode_component(one, oneLength, units, 64, length);
+    }
+}
+
+static void Relations(void) {
+    static const struct {
+        int relation;
+        const char *first, *second;
+        int option;
+        kaurl_status status;
+        const char* result;
+    } cases[] = {
+        {RESOLVE, "http://a/b/c/d;p?q", "../g", 0, KAURL_OK, "http://a/b/g"},
+        {RESOLVE, "http://a/b/c/d;p?q", "http:g", 0, KAURL_OK, "http:g"},
+        {RESOLVE, "http://a/b/c/d;p?q", "http:g", KAURL_RESOLVE_NON_STRICT, KAURL_OK,
+         "http://a/b/c/g"},
+        {RESOLVE, "kamedia://grid/media%2Fa.mxf", "b.mxf", KAURL_RESOLVE_MEDIA_RULE, KAURL_OK,
+         "kamedia://grid/media/b.mxf"},
+        {RESOLVE, "kamedia://grid/media%2Fa.mxf", "b.mxf", 0, KAURL_OK, "kamedia://grid/b.mxf"},
+        {RESOLVE, "relative/path", "g", 0, KAURL_REFUSED, ""},
+        {RESOLVE, "http://a/", "g", 4, KAURL_BAD_ARGUMENT, ""},
+        {NORMALIZE, "HTTP://Example.ORG:80/a/./b/../c%7e", "", KAURL_NORMALIZE_SCHEME, KAURL_OK,
+         "http://example.org/a/c~"},
+        {NORMALIZE, "HTTP://Example.ORG:80/a/./b/../c%7e", "", KAURL_NORMALIZE_SYNTAX, KAURL_OK,
+         "http://example.org:80/a/c~"},
+        {NORMALIZE, "http://a/", "", 2, KAURL_BAD_ARGUMENT, ""},
+        {RELATIVE, "kamedia://g/projects/s/e.xml", "kamedia://g/projects/m/c.wav", 0, KAURL_OK,
+         "../m/c.wav"},
+        {RELATIVE, "http://a/b/c", "http://other/b/c", 0, KAURL_OK, "//other/b/c"},
+        {RELATIVE, "http://a/b/c", "http://a/b/c#f", 0, KAURL_OK, "#f"},
+        {RELATIVE, "a/b", "http://a/b", 0, KAURL_REFUSED, ""},
+        {ENCODE, "a b/c", "", KAURL_ENCODE_COMPONENT, KAURL_OK, "a%20b%2Fc"},
+        {ENCODE, "a b/c", "", KAURL_ENCODE_PATH, KAURL_OK, "a%20b/c"},
+        {ENCODE, "a", "", 2, KAURL_BAD_ARGUMENT, ""},
+        {DECODE, "a%20b+", "", 0, KAURL_OK, "a b+"},
+        {DECODE, "a%G1", "", 0, KAURL_REFUSED, ""},
+        {DECODE, "%C3", "", 0, KAURL_REFUSED, ""},
+    };
+    size_t i = 0;
+    for (; i < sizeof cases / sizeof cases[0]; ++i) {
+        kaurl_char16 units[64];
+        size_t length = 0;
+        const kaurl_status status = Relate(cases[i].relation, cases[i].first, cases[i].second,
+                                           cases[i].option, units, &length);
+        CHECK(status == cases[i].status, cases[i].first);
+        CHECK(status != KAURL_OK || Same(units, length, cases[i].result), cases[i].first);
+    }
+}
+
+static void Equivalence(void) {
+    static const kaurl_char16 lone[] = {0xDC00};
+    kaurl_char16 one[64], other[64], units[8];
+    const size_t oneLength = Widen("HTTP://H:80/a/./b/../c", one);
+    const size_t otherLength = Widen("http://h/a/c", other);
+    size_t length = 0;
+    int equivalent = -1;
+    CHECK(kaurl_are_equivalent(one, oneLength, other, otherLength, KAURL_NORMALIZE_SCHEME,
+                               &equivalent) == KAURL_OK &&
+              equivalent == 1,
+          "scheme-based");
+    CHECK(kaurl_are_equivalent(one, oneLength, other, otherLength, KAURL_NORMALIZE_SYNTAX,
+                               &equivalent) == KAURL_OK &&
+              equivalent == 0,
+          "syntax-based");
+    CHECK(kaurl_are_equivalent(one, oneLength, NULL, 1, 0, &equivalent) == KAURL_BAD_ARGUMENT,
+          "null text");
+    CHECK(kaurl_encode_component(lone, 1, KAURL_ENCODE_PATH, units, 8, &length) == KAURL_REFUSED,
+          "lone surrogate");
+}
+
+static void DisplayNames(void) {
+    static const struct {
+        const char* uri;
+        kaurl_status status;
+        int refusal;
+        const char* name;
+    } cases[] = {
+        {"kamedia://grid/news%20desk%2Fa.mxf", KAURL_OK, -1, "a.mxf"},
+        {"kamedia://grid/a/..%2F", KAURL_REFUSED, KAURL_REFUSAL_LEAVES_MOUNT_POINT, ""},
+        {"kamedia://grid/a%E2%80%AEb", KAURL_REFUSED, KAURL_REFUSAL_INVISIBLE_CHARACTER, ""},
+        {"kamedia:///a.mxf", KAURL_REFUSED, KAURL_REFUSAL_INVALID_URL, ""},
+    };
+    size_t i = 0;
+    for (; i < sizeof cases / sizeof cases[0]; ++i) {
+        kaurl_char16 units[64];
+        char bytes[64];
+        size_t length = 0;
+        int refusal = -1;
+        kaurl_url* url = Make(KAURL_CLASS_MEDIA, KAURL_READ_CREATE, cases[i].uri);
+        CHECK(kaurl_display_name(url, units, 64, &length, &refusal) == cases[i].status &&
+                  refusal == cases[i].refusal,
+              cases[i].uri);
+        CHECK(cases[i].status != KAURL_OK || Same(units, length, cases[i].name), cases[i].uri);
+        CHECK(kaurl_display_name_utf8(url, bytes, 64, &length, NULL) == cases[i].status,
+              cases[i].uri);
+        CHECK(cases[i].status != KAURL_OK || memcmp(bytes, cases[i].name, length) == 0,
+              cases[i].uri);
+        kaurl_url_free(url);
+    }
+}
+
 static void Texts(void) {
     int status = KAURL_OK;
     CHECK(strstr(kaurl_describe_refusal(KAURL_REFUSAL_LEAVES_MOUNT_POINT), "'..'") != NULL, "5");
@@ -324,6 +443,9 @@ int main(void) {
     LocalPaths();
     LocalPathsInUtf8();
     Substitution();
+    Relations();
+    Equivalence();
+    DisplayNames();
     Texts();
     SelfTest();
     if (failures > 0) {

@@ -172,6 +172,8 @@ TEST(AllocationFailure, CInterface) {
     char buffer[64] = "before";
     const std::u16string mount = u"My Grid";
     const auto* units = reinterpret_cast<const kaurl_char16*>(mount.data());
+    const std::u16string baseText = u"http://a/b/c/d;p?q";
+    const auto* base = reinterpret_cast<const kaurl_char16*>(baseText.data());
     const struct {
         const char* what;
         std::function<kaurl_status()> call;
@@ -189,6 +191,13 @@ TEST(AllocationFailure, CInterface) {
          }},
         {"compose",
          [&] { return kaurl_compose_media(units, mount.size(), units, mount.size(), &url); }},
+        {"display name",
+         [&] { return kaurl_display_name_utf8(media, buffer, 64, &length, nullptr); }},
+        {"relation",
+         [&] {
+             return kaurl_resolve_reference(base, baseText.size(), units, mount.size(), 0, nullptr,
+                                            0, &length);
+         }},
     };
     for (const auto& call : calls) {
         FailEachAllocationInTurn(
