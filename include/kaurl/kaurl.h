@@ -338,7 +338,7 @@ KAURL_API const char* kaurl_describe_refusal(int refusal);
 /**
  * Runs the library's self-test suite and gives its counts and, optionally,
  * its two streams: the trace (progress lines, a line per mismatch) and the
- * report (a line per failed test case), both ASCII. An allocation that fails
+ * report (a line per failed test case), both UTF-8. An allocation that fails
  * inside the suite's test case counts as a failed test case, as any exception
  * there does.
  * @param passed Receives the number of test cases that passed.
