@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "HumanOutput.h"
+#include "InputLines.h"
 #include "JsonOutput.h"
 #include "UsageErrors.h"
 #include "Utf8Input.h"
@@ -80,18 +81,12 @@ int ParseCommand::Run() {
     return failed_ ? 1 : 0;
 }
 
-// Streams: one line is held at a time, and output goes through the buffer of
-// standard output rather than being flushed per line.
+// Output goes through the buffer of standard output rather than being
+// flushed per line.
 void ParseCommand::ParseStandardInput() {
-    std::string line;
-    std::uint64_t lineNumber = 0;
-    while (std::getline(std::cin, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        ParseOne(line, {InputPosition::Source::Line, lineNumber});
-    }
+    ForEachInputLine(std::cin, [this](const std::string& line, const InputPosition& position) {
+        ParseOne(line, position);
+    });
 }
 
 void ParseCommand::ParseOne(const std::string& utf8, const InputPosition& position) {
