@@ -18,6 +18,7 @@
 namespace {
 
 using kaurl::fuzz::Require;
+using kaurl::kamedia::LocalPathRefusal;
 using kaurl::kamedia::PathSeparator;
 using Text = std::u16string;
 
@@ -27,6 +28,16 @@ bool IsSeparator(char16_t unit) {
 
 bool IsControl(char16_t unit) {
     return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+}
+
+// Where the characters lie that a checked name may not hold because they are
+// invisible or reorder text, and every surrogate (noncharacters end each
+// plane). A text without these is compared exactly with the substitution;
+// which of them are refused is checked against Unicode's data elsewhere.
+bool MayBeInvisible(char16_t unit) {
+    return (unit >= 0x1100 && unit <= 0x11FF) || (unit >= 0x2000 && unit <= 0x206F) ||
+           unit == 0x3164 || (unit >= 0xD800 && unit <= 0xDFFF) ||
+           (unit >= 0xFDD0 && unit <= 0xFDEF) || unit >= 0xFE00;
 }
 
 bool IsHexDigit(char16_t unit) {
@@ -90,18 +101,22 @@ Text WithSlashes(Text text) {
 bool IsSafe(const kaurl::kamedia::URL& url, const Text& mountPath, const std::vector<Text>& names,
             const Text& below) {
     return url.IsValid() && EscapesAreWellFormed(url.GetPath()) && !names.empty() &&
-           std::none_of(mountPath.begin(), mountPath.end(), IsControl) &&
+           !mountPath.empty() && std::none_of(mountPath.begin(), mountPath.end(), IsControl) &&
            std::none_of(below.begin(), below.end(), IsControl) &&
            std::find(names.begin(), names.end(), u"..") == names.end() &&
-           std::none_of(names.begin(), names.end(), IsSpecialToWindows);
+           std::none_of(names.begin(), names.end(), IsSpecialToWindows) &&
+           std::none_of(names.begin(), names.end(),
+                        [](const Text& name) { return name.size() > 255; });
 }
 
 // ResolveLocalPath with each separator: a returned path is the mount path (less
 // one trailing separator), the separator and names that are neither "..", nor
 // empty, nor hold a control character. With a mount path without "%" and a
-// decoded path without "." or empty names (its leading separator aside), it
-// is refused exactly when the substitution is unsafe, and otherwise agrees
-// with the substitution once separators are made the same.
+// decoded path without "." or empty names (its leading separator aside) or
+// characters that may be invisible, it is refused exactly when the
+// substitution is unsafe, and otherwise agrees with the substitution once
+// separators are made the same. GetDisplayName gives the last name of the
+// path that ResolveLocalPath gives, or refuses with its reason.
 void CheckLocalPath(const kaurl::kamedia::URL& url, const Text& mountPath) {
     Text mount = mountPath;
     if (!mount.empty() && IsSeparator(mount.back())) {
@@ -110,13 +125,25 @@ void CheckLocalPath(const kaurl::kamedia::URL& url, const Text& mountPath) {
     const Text below = kaurl::kamedia::SubstituteMountPointAndReturnPath(url, Text());
     std::vector<Text> names = SplitAtSeparators(below);
     names.erase(names.begin());  // before the leading separator
-    const bool comparable =
-        mountPath.find(u'%') == Text::npos && below.find(u'\uFFFD') == Text::npos &&
-        std::none_of(names.begin(), names.end(),
-                     [](const Text& name) { return name.empty() || name == u"."; });
+    const bool comparable = mountPath.find(u'%') == Text::npos &&
+                            std::none_of(below.begin(), below.end(), MayBeInvisible) &&
+                            std::none_of(names.begin(), names.end(), [](const Text& name) {
+                                return name.empty() || name == u".";
+                            });
+    Text displayName = u"unchanged";
+    auto displayRefusal = LocalPathRefusal::InvalidURL;
+    const bool named = kaurl::kamedia::GetDisplayName(url, displayName, &displayRefusal);
+    Require(named || displayName == u"unchanged", "a refused name leaves the output unchanged");
     for (const PathSeparator separator : {PathSeparator::Slash, PathSeparator::Backslash}) {
         Text local = u"unchanged";
-        const bool resolved = kaurl::kamedia::ResolveLocalPath(url, mountPath, local, separator);
+        auto refusal = LocalPathRefusal::InvalidURL;
+        bool resolved = kaurl::kamedia::ResolveLocalPath(url, u"/m", local, separator, &refusal);
+        Require(resolved == named && (resolved || refusal == displayRefusal) &&
+                    (!resolved || local.substr(local.rfind(static_cast<char16_t>(separator)) + 1) ==
+                                      displayName),
+                "the display name is the last name of the local path");
+        local = u"unchanged";
+        resolved = kaurl::kamedia::ResolveLocalPath(url, mountPath, local, separator);
         if (!resolved) {
             Require(local == u"unchanged", "a refused local path leaves the output unchanged");
         } else {

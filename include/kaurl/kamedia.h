@@ -30,6 +30,7 @@ namespace kaurl::kamedia {
 /// a mount point and a path. kaurl::kamedia::ResolveLocalPath gives the local
 /// path of its file, checked so that it cannot leave the mount path, and
 /// kaurl::kamedia::DescribeLocalPathRefusal says why it refused a URL;
+/// kaurl::kamedia::GetDisplayName gives the decoded name of its file;
 /// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
 /// unchecked.
 ///
@@ -146,8 +147,10 @@ enum class PathSeparator : char16_t {
     Native = KAURL_NATIVE_PATH_SEPARATOR,  ///< The backslash on Windows, "/" elsewhere.
 };
 
-/// Why ResolveLocalPath refused a URL. When several apply, the reason is the
-/// first in the order in which ResolveLocalPath checks them.
+/// Why ResolveLocalPath or GetDisplayName refused a URL. When several apply,
+/// the reason is the first in the order in which ResolveLocalPath checks them.
+/// New reasons are appended with new values, so a `switch` over this type
+/// needs a `default`.
 enum class LocalPathRefusal {
     InvalidURL,                   ///< The URL is not a valid media URL.
     NamesNoFile,                  ///< No name is left in the path: u"kamedia://grid/".
@@ -157,6 +160,9 @@ enum class LocalPathRefusal {
     LeavesMountPoint,             ///< The path has a ".." segment.
     WindowsName,                  ///< A name that Windows would read as something else.
     ControlCharacterInMountPath,  ///< The mount path holds a control character.
+    EmptyMountPath = 8,           ///< The mount path is empty.
+    InvisibleCharacter = 9,       ///< The decoded path holds an invisible or reordering character.
+    NameTooLong = 10,             ///< A name is longer than 255 UTF-16 code units.
 };
 
 /// A short English text for `refusal`, for a log or a message:
@@ -188,16 +194,39 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///
 /// Refused, checked in this order (the reason is the first that applies):
 /// 1. an invalid URL (LocalPathRefusal::InvalidURL);
-/// 2. a control character, U+0000 to U+001F or U+007F to U+009F, in the mount
+/// 2. an empty mount path, which would put the names at the root of the file
+///    system (LocalPathRefusal::EmptyMountPath); a relative mount path is
+///    allowed, and the result is then relative to the caller's working
+///    directory;
+/// 3. a control character, U+0000 to U+001F or U+007F to U+009F, in the mount
 ///    path (LocalPathRefusal::ControlCharacterInMountPath);
-/// 3. a malformed escape ("%G1", a "%" at the end; LocalPathRefusal::MalformedEscape);
-/// 4. decoded bytes that are not UTF-8 ("%C3" alone, "%FF", the overlong "%C0%AF"),
+/// 4. a malformed escape ("%G1", a "%" at the end; LocalPathRefusal::MalformedEscape);
+/// 5. decoded bytes that are not UTF-8 ("%C3" alone, "%FF", the overlong "%C0%AF"),
 ///    or a lone surrogate in the path (LocalPathRefusal::NotUTF8);
-/// 5. a control character in the decoded path, "%00" included
+/// 6. a control character in the decoded path, "%00" included
 ///    (LocalPathRefusal::ControlCharacter);
-/// 6. a ".." name, also when it comes from "%2E%2E" or "..%2F"
+/// 7. an invisible or reordering character in the decoded path
+///    (LocalPathRefusal::InvisibleCharacter), so that a name shows as what it
+///    is:
+///    - the bidi embeddings and overrides U+202A to U+202E and the isolates
+///      U+2066 to U+2069, since they reorder what a person sees
+///      (`u"invoice\u202Efxm.exe"` shows as "invoiceexe.mxf");
+///    - invisible characters that no script needs, so that two names would
+///      look alike: the zero-width space U+200B, U+2060 to U+2064, the byte
+///      order mark U+FEFF and the Hangul fillers U+115F, U+1160, U+3164 and
+///      U+FFA0;
+///    - the line and paragraph separators U+2028 and U+2029, at which a user
+///      interface breaks the line;
+///    - noncharacters, never meant for interchange: U+FDD0 to U+FDEF and the
+///      last two code points of every plane (U+FFFE, U+FFFF, U+1FFFE, ...).
+///
+///    Allowed: the direction marks U+200E, U+200F and U+061C (Hebrew and
+///    Arabic names use them, and they cannot reverse a run of letters), the
+///    joiners U+200C and U+200D (Persian and Indic names, emoji) and the soft
+///    hyphen U+00AD;
+/// 8. a ".." name, also when it comes from "%2E%2E" or "..%2F"
 ///    (LocalPathRefusal::LeavesMountPoint);
-/// 7. on every platform, since one URL may be resolved on Windows and other
+/// 9. on every platform, since one URL may be resolved on Windows and other
 ///    machines alike, a name that Windows would read as something other than a
 ///    file name (LocalPathRefusal::WindowsName): one holding `: < > | ? *` or a
 ///    double quote (the ":" also covers drive letters and alternate data
@@ -206,7 +235,13 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, COM and LPT with a
 ///    superscript digit (U+00B9, U+00B2, U+00B3), CONIN$ and CONOUT$ (`u"Con"`,
 ///    `u"nul.txt"`, `u"com\u00b9.log"`);
-/// 8. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
+/// 10. (code pages)
+/// 11. a name longer than 255 UTF-16 code units, the most that NTFS and HFS+
+///    store (LocalPathRefusal::NameTooLong). ext4 and APFS count 255 UTF-8
+///    bytes instead, so a longer name that is not ASCII resolves and opening
+///    it fails there. The length of the whole path is the caller's concern:
+///    Windows without long-path support opens at most 260 characters;
+/// 12. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///
 /// @note The check is on the text alone: it touches no file system and follows
@@ -227,5 +262,32 @@ KAURL_API bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPat
                                 UTF16String& localPath,
                                 PathSeparator separator = PathSeparator::Native,
                                 LocalPathRefusal* refusal = nullptr);
+
+/// The name of the URL's file for display: the last of the names that
+/// ResolveLocalPath would join below the mount path, decoded.
+/// `u"kamedia://grid/media/a%20b.mxf"` gives `u"a b.mxf"`,
+/// `u"kamedia://grid/media/"` gives `u"media"`, and the URL that
+/// CreateFromMountPointAndPath builds from `u"grid"` and
+/// `u"/news desk/a.mxf"`, whose file name is `u"news%20desk%2Fa.mxf"`, gives
+/// `u"a.mxf"`. Returns false, leaves `name` untouched and, when `refusal` is
+/// given, stores there the reason that ResolveLocalPath gives for the same URL
+/// and a valid mount path: `u"kamedia://grid/a/..%2F"` is refused with
+/// LocalPathRefusal::LeavesMountPoint.
+///
+/// @code
+/// kaurl::kamedia::URL url;
+/// kaurl::kamedia::CreateFromMountPointAndPath(u"grid", u"news desk/a.mxf", url);
+/// ostracore::UTF16String name;
+/// if (kaurl::kamedia::GetDisplayName(url, name)) {
+///     // name == u"a.mxf"
+/// }
+/// @endcode
+///
+/// @param url The media URL; only its path is used, not its mount point.
+/// @param name Receives the name when the result is true.
+/// @param refusal When not null, receives the reason when the result is false.
+/// @return Whether the URL passes the checks of ResolveLocalPath.
+KAURL_API bool GetDisplayName(const URL& url, UTF16String& name,
+                              LocalPathRefusal* refusal = nullptr);
 
 }  // namespace kaurl::kamedia

@@ -9,6 +9,7 @@
 
 namespace {
 
+using kaurl::kamedia::GetDisplayName;
 using kaurl::kamedia::LocalPathRefusal;
 using kaurl::kamedia::PathSeparator;
 using kaurl::kamedia::ResolveLocalPath;
@@ -29,6 +30,10 @@ TEST(LocalPath, JoinsTheLiteralMountPathAndTheDecodedNames) {
     };
     const auto slash = PathSeparator::Slash;
     const std::u16string story = u"kamedia://wendelgrid/media/stories/123/ABA00.mxf";
+    std::u16string longest = u"a";  // 255 code units, 128 characters
+    for (int i = 0; i < 127; ++i) {
+        longest += u"\U0001F600";
+    }
     const Row rows[] = {
         {story, u"/Volumes/Grid/", slash, u"/Volumes/Grid/media/stories/123/ABA00.mxf"},
         {story, u"C:\\Grid\\", PathSeparator::Backslash,
@@ -38,7 +43,6 @@ TEST(LocalPath, JoinsTheLiteralMountPathAndTheDecodedNames) {
         {u"kamedia://grid/a", u"/mnt//", slash, u"/mnt//a"},
         {u"kamedia://grid/a", u"/mnt", slash, u"/mnt/a"},
         {u"kamedia://grid/a", u"/", slash, u"/a"},
-        {u"kamedia://grid/a", u"", slash, u"/a"},
         // The mount path is never decoded.
         {u"kamedia://grid/a", u"/mnt/50%off", slash, u"/mnt/50%off/a"},
         {u"kamedia://grid/a", u"/Vol%41/", slash, u"/Vol%41/a"},
@@ -52,8 +56,14 @@ TEST(LocalPath, JoinsTheLiteralMountPathAndTheDecodedNames) {
         {u"kamedia://grid/..x/b..c/.hidden/CONSOLE/com10/LPT/COMA/abc1/nul-x.txt/a.b.c/x y", u"/m",
          slash, u"/m/..x/b..c/.hidden/CONSOLE/com10/LPT/COMA/abc1/nul-x.txt/a.b.c/x y"},
         // Next to the C1 controls and around the surrogates, a pair last.
-        {u"kamedia://grid/%C2%A0/%25/~\u00e9\uE000\U0010FFFF", u"/m", slash,
-         u"/m/\u00a0/%/~\u00e9\uE000\U0010FFFF"},
+        {u"kamedia://grid/%C2%A0/%25/~\u00e9\uE000\U0010FFFD", u"/m", slash,
+         u"/m/\u00a0/%/~\u00e9\uE000\U0010FFFD"},
+        // Marks and joiners that names need; a relative mount path.
+        {u"kamedia://grid/%E2%80%8F\u05d0\u200e\u061c/\u0646\u200c\u200d\u00ad", u"m", slash,
+         u"m/\u200f\u05d0\u200e\u061c/\u0646\u200c\u200d\u00ad"},
+        {u"kamedia://grid/" + std::u16string(255, u'a'), u".", slash,
+         u"./" + std::u16string(255, u'a')},
+        {u"kamedia://grid/" + longest, u"/m", slash, u"/m/" + longest},
         // Neither the URL's mount point nor its query or fragment plays a part.
         {u"kamedia://elsewhere/a.mxf?x=..#%00", u"/m", slash, u"/m/a.mxf"},
     };
@@ -66,6 +76,10 @@ TEST(LocalPath, JoinsTheLiteralMountPathAndTheDecodedNames) {
             ResolveLocalPath(Media(row.url), row.mountPath, localPath, row.separator, &refusal));
         EXPECT_EQ(localPath, row.expected);
         EXPECT_EQ(refusal, LocalPathRefusal::InvalidURL);  // untouched
+        std::u16string name;
+        EXPECT_TRUE(GetDisplayName(Media(row.url), name));
+        EXPECT_EQ(name, row.expected.substr(
+                            row.expected.rfind(static_cast<char16_t>(row.separator)) + 1));
     }
     std::u16string localPath;
     ASSERT_TRUE(ResolveLocalPath(Media(u"kamedia://grid/a/b"), u"/m", localPath));
@@ -132,7 +146,36 @@ TEST(LocalPath, RefusesWithTheFirstReasonThatApplies) {
         {grid + u"a", u"/m\x01", R::ControlCharacterInMountPath},
         {grid + u"a", u"\x7F", R::ControlCharacterInMountPath},
         {grid + u"a", u"/m\u0085", R::ControlCharacterInMountPath},
+        {grid + u"a", u"", R::EmptyMountPath},
+        {grid + u"invoice%E2%80%AEfxm.exe", u"/m", R::InvisibleCharacter},
+        {grid + u"a\u202a", u"/m", R::InvisibleCharacter},
+        {grid + u"\u2066a\u2069", u"/m", R::InvisibleCharacter},
+        {grid + u"%E2%80%8B", u"/m", R::InvisibleCharacter},
+        {grid + u"a\u2060", u"/m", R::InvisibleCharacter},
+        {grid + u"a\u2064", u"/m", R::InvisibleCharacter},
+        {grid + u"%EF%BB%BFa", u"/m", R::InvisibleCharacter},
+        {grid + u"\u115f\u1160", u"/m", R::InvisibleCharacter},
+        {grid + u"\u3164", u"/m", R::InvisibleCharacter},
+        {grid + u"\uffa0", u"/m", R::InvisibleCharacter},
+        {grid + u"a\u2028b", u"/m", R::InvisibleCharacter},
+        {grid + u"a\u2029b", u"/m", R::InvisibleCharacter},
+        {grid + u"\ufdd0", u"/m", R::InvisibleCharacter},
+        {grid + u"\ufdef", u"/m", R::InvisibleCharacter},
+        {grid + u"%EF%BF%BE", u"/m", R::InvisibleCharacter},
+        {grid + u"\U0001FFFE", u"/m", R::InvisibleCharacter},
+        {grid + u"%F4%8F%BF%BF", u"/m", R::InvisibleCharacter},
+        {grid + std::u16string(256, u'a'), u"/m", R::NameTooLong},
+        {grid + u"b/" + std::u16string(128, u'\u00e9') + u"\U0001F600" + std::u16string(126, u'e'),
+         u"/m", R::NameTooLong},
         // Precedence.
+        {u"kamedia:///a", u"", R::InvalidURL},
+        {grid + u"%G1", u"", R::EmptyMountPath},
+        {grid + u"%00%E2%80%AE", u"/m", R::ControlCharacter},
+        {grid + u"..%2F%E2%80%AE", u"/m", R::InvisibleCharacter},
+        {grid + u"\u200b/con", u"/m", R::InvisibleCharacter},
+        {grid + u"../" + std::u16string(256, u'a'), u"/m", R::LeavesMountPoint},
+        {grid + std::u16string(256, u'a') + u"/com1", u"/m", R::WindowsName},
+        {grid + std::u16string(255, u'a') + u".", u"/m", R::WindowsName},
         {grid + u"%G1", u"/m\x1F", R::ControlCharacterInMountPath},
         {grid + u"%00%FF", u"/m", R::NotUTF8},
         {grid + u"..%2F%00", u"/m", R::ControlCharacter},
@@ -149,13 +192,46 @@ TEST(LocalPath, RefusesWithTheFirstReasonThatApplies) {
         EXPECT_EQ(refusal, row.expected);
         EXPECT_FALSE(ResolveLocalPath(url, row.mountPath, localPath));
         EXPECT_EQ(localPath, u"before");
+        if (row.expected != R::EmptyMountPath && row.expected != R::ControlCharacterInMountPath) {
+            std::u16string name = u"before";
+            refusal = static_cast<LocalPathRefusal>(-1);
+            EXPECT_FALSE(GetDisplayName(url, name, &refusal));
+            EXPECT_EQ(refusal, row.expected);
+            EXPECT_EQ(name, u"before");
+        }
     }
+}
+
+// Rows beyond the local path tables above, each of which GetDisplayName also
+// runs.
+TEST(LocalPath, DisplayNameIsTheLastDecodedName) {
+    struct Row {
+        std::u16string url, expected;
+    };
+    const Row rows[] = {
+        {u"kamedia://grid/media/", u"media"},
+        {u"kamedia://grid/media/a%20b.mxf", u"a b.mxf"},
+        {u"kamedia://grid/a%2Fb%5Cc.mxf/./", u"c.mxf"},
+        {u"kamedia://grid/a\\b", u"b"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.url));
+        std::u16string name;
+        EXPECT_TRUE(GetDisplayName(Media(row.url), name));
+        EXPECT_EQ(name, row.expected);
+    }
+    Media composed;
+    ASSERT_TRUE(
+        kaurl::kamedia::CreateFromMountPointAndPath(u"grid", u"/news desk/a.mxf", composed));
+    ASSERT_EQ(composed.GetFileName(), u"news%20desk%2Fa.mxf");
+    std::u16string name;
+    EXPECT_TRUE(GetDisplayName(composed, name, nullptr));
+    EXPECT_EQ(name, u"a.mxf");
 }
 
 TEST(LocalPath, DescribesEachRefusalInItsOwnWords) {
     std::set<std::string> texts;
-    for (int value = 0; value <= static_cast<int>(LocalPathRefusal::ControlCharacterInMountPath);
-         ++value) {
+    for (int value = 0; value <= static_cast<int>(LocalPathRefusal::NameTooLong); ++value) {
         const std::string text =
             kaurl::kamedia::DescribeLocalPathRefusal(static_cast<LocalPathRefusal>(value));
         EXPECT_TRUE(texts.insert(text).second) << text;
