@@ -36,6 +36,12 @@ void WriteHumanBlock(std::ostream& out, const UriView& view) {
     if (view.portNumber) {
         WriteLine(out, "port number", std::to_string(*view.portNumber));
     }
+    // A name holds no ':', so a refusal cannot pass for one.
+    if (view.displayName) {
+        WriteLine(out, "shown as",
+                  view.displayName->given ? view.displayName->name
+                                          : "refused: " + view.displayName->refusal);
+    }
     if (view.createDiffers.value_or(false)) {
         WriteLine(out, "note", "Create reads \\ as / and finds other parts: see --create");
     }

@@ -26,7 +26,8 @@ bool IsSeparator(const std::string& text) {
 
 // Whether ResolveLocalPath refuses the mount path rather than the URI.
 bool IsAboutMountPath(kamedia::LocalPathRefusal refusal) {
-    return refusal == kamedia::LocalPathRefusal::ControlCharacterInMountPath;
+    return refusal == kamedia::LocalPathRefusal::EmptyMountPath ||
+           refusal == kamedia::LocalPathRefusal::ControlCharacterInMountPath;
 }
 
 }  // namespace
