@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "TerminalText.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -13,39 +14,36 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // One character of the text: its code point and the size of its UTF-8 form.
-// A byte that begins no complete sequence stands alone, as `byte`.
 struct Character {
     char32_t codePoint;
     std::size_t size;
-    bool isByte;
 };
 
 bool IsPlainAscii(unsigned char byte) {
     return byte >= 0x20 && byte < 0x7F;
 }
 
+// The size of the UTF-8 sequence that the byte `lead`, 0x80 or above, begins.
+std::size_t SequenceSize(unsigned char lead) {
+    if (lead < 0xE0) {
+        return 2;
+    }
+    return lead < 0xF0 ? 3 : 4;
+}
+
+// The character at `at` of well-formed UTF-8. The size is clamped to the
+// text, so that even other bytes are never read beyond its end.
 Character ReadCharacter(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const Character byte{lead, 1, true};
     if (lead < 0x80) {
-        return {lead, 1, false};
+        return {lead, 1};
     }
-    if (lead < 0xC2 || lead > 0xF4) {
-        return byte;
-    }
-    const std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (text.size() - at < size) {
-        return byte;
-    }
+    const std::size_t size = std::min(SequenceSize(lead), text.size() - at);
     char32_t codePoint = lead & (0x7Fu >> size);
     for (std::size_t i = 1; i < size; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80) {
-            return byte;
-        }
-        codePoint = (codePoint << 6) | (next & 0x3Fu);
+        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
     }
-    return {codePoint, size, false};
+    return {codePoint, size};
 }
 
 // `value` as `digits` upper-case hexadecimal digits after `prefix`.
@@ -60,7 +58,7 @@ std::string Hexadecimal(const char* prefix, char32_t value, int digits) {
 // The escape for `character`, or nothing when it is written as it is.
 std::string EscapeOf(const Character& character) {
     const char32_t codePoint = character.codePoint;
-    if (character.isByte || codePoint < 0x20 || codePoint == 0x7F) {
+    if (codePoint < 0x20 || codePoint == 0x7F) {
         return Hexadecimal("\\x", codePoint, 2);
     }
     if (codePoint < 0x80 || (codePoint > 0x9F && !detail::IsInvisibleOrReordering(codePoint))) {

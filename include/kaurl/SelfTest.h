@@ -23,9 +23,9 @@ namespace kaurl::unittests {
 /// other line holds, as the GoogleTest adapter googletest.cpp does. The line
 /// is, in UTF-8:
 ///
-/// @verbatim
+/// @code{.unparsed}
 ///    Test failed! CLASS::GETTER did not match expected "EXPECTED" for url: URI
-/// @endverbatim
+/// @endcode
 ///
 /// three spaces first, ended by CR LF, where CLASS is `kaurl::URI`,
 /// `kaurl::kamedia::URL` or `kaurl::http::URL`, GETTER the getter checked
