@@ -28,7 +28,7 @@ namespace kaurl::kamedia {
 /// backslashes as slashes. kaurl::kamedia::IsKAMediaURI tells a media URI by
 /// its scheme, and kaurl::kamedia::CreateFromMountPointAndPath builds one from
 /// a mount point and a path. kaurl::kamedia::ResolveLocalPath gives the local
-/// path of its file, checked so that it cannot leave the mount path, and
+/// path of its file, checked so that it stays below the mount path, and
 /// kaurl::kamedia::DescribeLocalPathRefusal says why it refused a URL;
 /// kaurl::kamedia::GetDisplayName gives the decoded name of its file;
 /// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
@@ -177,7 +177,11 @@ enum class LocalPathRefusal {
 KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept;
 
 /// The local path of the URL's file below `mountPointPath`, checked so that it
-/// cannot leave the mount path: meant for URLs from other machines and users.
+/// stays below the mount path and names no device, also after a Windows
+/// program converts it to one of the ANSI code pages of rule 10: meant for
+/// URLs from other machines and users. After such a conversion it may name
+/// another file below the mount path, since best-fit conversion also turns
+/// U+00E9 (e with acute) into "e".
 /// Returns true and fills `localPath` when the URL passes every check; returns
 /// false, leaves `localPath` untouched and, when `refusal` is given, stores the
 /// reason there, when it does not.

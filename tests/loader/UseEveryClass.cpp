@@ -30,6 +30,8 @@ extern "C" KAURL_UNLOAD_PLUGIN_EXPORT int UseEveryClass() {
     expect(kaurl::kamedia::ResolveLocalPath(media, u"/mnt/", localPath,
                                             kaurl::kamedia::PathSeparator::Slash) &&
            localPath == u"/mnt/media/a.mxf");
+    kaurl::UTF16String name;
+    expect(kaurl::kamedia::GetDisplayName(media, name) && name == u"a.mxf");
     kaurl::kamedia::URL composed;
     expect(kaurl::kamedia::CreateFromMountPointAndPath(u"grid", u"/a b.mxf", composed));
     expect(composed.GetURIString() == u"kamedia://grid/a%20b.mxf");

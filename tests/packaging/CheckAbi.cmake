@@ -1,14 +1,15 @@
 # SPDX-License-Identifier: BSL-1.0
 # The ABI guard: compares a build of the library with the ABI that its major
-# version was released with (libabigail's abidiff) and fails on any change
-# but added functions. So that the guard is seen to tell the two apart, it is
-# also run against three copies of the baseline, each changed on purpose:
+# version was released with, and with the ABI of the latest release before it
+# (libabigail's abidiff), and fails on any change but added functions. So that
+# the guard is seen to tell the two apart, it is also run against three copies
+# of the first baseline, each changed on purpose:
 # - without IsKAMediaURI, which the library then adds: accepted;
 # - with IsKAMediaURI under another name, which the library then lacks: refused;
 # - with kaurl::URI one 64-bit word larger, a changed layout: refused.
 #
-#   cmake -DABIDIFF=<abidiff> -DBASELINE=<abi file> -DLIBRARY=<library>
-#         -DWORK_DIR=<dir> -P CheckAbi.cmake
+#   cmake -DABIDIFF=<abidiff> -DBASELINE=<abi file> -DRELEASE_BASELINE=<abi file>
+#         -DLIBRARY=<library> -DWORK_DIR=<dir> -P CheckAbi.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # Runs the guard against `baseline`; sets `status` to abidiff's exit status.
@@ -23,11 +24,13 @@ function(run_guard baseline status)
     set(report "${report}" PARENT_SCOPE)
 endfunction()
 
-run_guard(${BASELINE} status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "The library's ABI differs from ${BASELINE} (abidiff status "
-        "${status}):\n${report}")
-endif()
+foreach(baseline IN ITEMS ${BASELINE} ${RELEASE_BASELINE})
+    run_guard(${baseline} status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "The library's ABI differs from ${baseline} (abidiff status "
+            "${status}):\n${report}")
+    endif()
+endforeach()
 
 file(READ ${BASELINE} released)
 set(symbol _ZN5kaurl7kamedia12IsKAMediaURIERKNS_3URIE)

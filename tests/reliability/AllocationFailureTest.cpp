@@ -110,6 +110,9 @@ TEST(AllocationFailure, FreeFunctionsAndQueries) {
     FailEachAllocationInTurn(
         "resolve", [&] { ResolveLocalPath(media, u"/Vol A/", localPath); },
         [&] { EXPECT_EQ(localPath, u"before"); });
+    std::u16string name = u"before";
+    FailEachAllocationInTurn(
+        "display name", [&] { GetDisplayName(media, name); }, [&] { EXPECT_EQ(name, u"before"); });
     kaurl::kasynthetic::URL synthetic(u"kasynthetic://other");
     FailEachAllocationKeeping("compose synthetic", synthetic, [&] {
         kaurl::kasynthetic::CreateFromSyntheticImporterID(u"Importer-7", synthetic);

@@ -88,6 +88,13 @@ TEST(HostileSize, LongMediaPathsThroughCompositionAndSubstitution) {
     EXPECT_TRUE(ResolveLocalPath(url, u"/mnt/", resolved, PathSeparator::Backslash));
     EXPECT_EQ(resolved, expected);
     EXPECT_EQ(url.GetFileExtension(), u"mxf");
+    UTF16String name;
+    EXPECT_TRUE(GetDisplayName(url, name));
+    EXPECT_EQ(name, u"clip.mxf");
+    auto refusal = LocalPathRefusal::InvalidURL;
+    EXPECT_FALSE(
+        GetDisplayName(URL(u"kamedia://grid/" + Repeat(u"\u00e9", kUnits)), name, &refusal));
+    EXPECT_EQ(refusal, LocalPathRefusal::NameTooLong);
 
     const UTF16String escapes = Repeat(u"%41", kUnits);
     EXPECT_EQ(SubstituteMountPointAndReturnPath(URL(u"kamedia://grid/" + escapes), u"/mnt"),
