@@ -54,10 +54,11 @@ SubstituteCommand::SubstituteCommand(CLI::App& parent)
         ->required();
     Command().footer(
         "The URI's path is decoded once, strictly, and split at / and \\. A URI is refused,\n"
-        "with the reason, when its path has a malformed escape, is not UTF-8, holds a control\n"
-        "character or a '..' name, names no file, or has a name that Windows reads as something\n"
-        "else (: < > \" | ? *, a device name such as CON or NUL, a final '.' or space); so is\n"
-        "a mount path with a control character. The unchecked substitution also decodes the\n"
+        "with the reason, when its path has a malformed escape, is not UTF-8, holds a control,\n"
+        "invisible or reordering character or a '..' name, names no file, has a name longer\n"
+        "than 255 UTF-16 code units or one that Windows reads as something else (: < > \" | ? *,\n"
+        "a device name such as CON or NUL, a final '.' or space); so is an empty mount path or\n"
+        "one with a control character. The unchecked substitution also decodes the\n"
         "mount path and keeps what these checks refuse.\n\n"
         "With - for MEDIA-URI, each line of standard input is a media URI: each result is one\n"
         "line of standard output, each refusal one line \"line N: REASON\" on standard error,\n"
