@@ -62,7 +62,8 @@ SubstituteCommand::SubstituteCommand(CLI::App& parent)
         "mount path and keeps what these checks refuse.\n\n"
         "With - for MEDIA-URI, each line of standard input is a media URI: each result is one\n"
         "line of standard output, each refusal one line \"line N: REASON\" on standard error,\n"
-        "and the exit status is 1 if any was refused. A refused mount path ends the reading.\n\n"
+        "and the exit status is 1 if any was refused. A refused mount path is reported once,\n"
+        "and the lines after it are skipped.\n\n"
         "Examples:\n"
         "  kaurl substitute 'kamedia://wendelgrid/media/a.mxf' /Volumes/Grid/\n"
         "  kaurl substitute --separator '\\' 'kamedia://wendelgrid/media/a.mxf' 'D:\\Grid'\n"
@@ -84,8 +85,9 @@ int SubstituteCommand::Run() {
     return outcome == Outcome::Printed ? 0 : 1;
 }
 
-// A refused mount path would refuse every further line too, so reading stops
-// there.
+// A refused mount path would refuse every further line too, so it is reported
+// once and the lines after it are skipped (still read, so that the writer of
+// standard input is not cut off).
 int SubstituteCommand::SubstituteLines(const UTF16String& mountPath) const {
     bool refused = false;
     bool mountPathRefused = false;
