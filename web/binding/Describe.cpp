@@ -27,11 +27,22 @@ void AddParts(JsonObject& json, const URI& uri) {
         .AddText("fragment", uri.GetFragment());
 }
 
+// The display name as `kaurl parse --json` gives it: the name and an empty
+// refusal, or an empty name and the refusal's text.
+void AddDisplayName(JsonObject& json, const kamedia::URL& url) {
+    UTF16String name;
+    auto refusal = kamedia::LocalPathRefusal::InvalidURL;
+    const bool given = kamedia::GetDisplayName(url, name, &refusal);
+    json.AddText("display_name", name)
+        .AddAscii("display_name_refusal", given ? "" : kamedia::DescribeLocalPathRefusal(refusal));
+}
+
 void AddParts(JsonObject& json, const kamedia::URL& url) {
     AddParts(json, static_cast<const URI&>(url));
     json.AddText("mount_point", url.GetMountPoint())
         .AddText("file_name", url.GetFileName())
         .AddText("file_extension", url.GetFileExtension());
+    AddDisplayName(json, url);
 }
 
 void AddParts(JsonObject& json, const kasynthetic::URL& url) {
