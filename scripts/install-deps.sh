@@ -22,6 +22,7 @@ if [[ $package_set == all ]]; then
         clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev
         abigail-tools
         g++-mingw-w64-x86-64-posix wine64
+        g++-aarch64-linux-gnu qemu-user
         python3
         doxygen scdoc man-db
         emscripten chromium

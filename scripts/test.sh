@@ -9,6 +9,7 @@ ctest --test-dir "${KAURL_BUILD_DIR:-$root/build}" --output-on-failure -j "$(npr
 "$root/scripts/web.sh"
 "$root/scripts/libcxx.sh"
 "$root/scripts/windows.sh"
+"$root/scripts/arm64.sh"
 "$root/scripts/sanitizers.sh"
 "$root/scripts/fuzz.sh" 60
 "$root/scripts/packaging.sh"

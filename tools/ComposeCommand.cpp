@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "Diagnostics.h"
+#include "TerminalText.h"
 #include "UsageErrors.h"
 #include "Utf8Input.h"
 #include "kaurl/kamedia.h"
 #include "kaurl/kasynthetic.h"
-#include "ostracore/Utility.h"
 
 namespace kaurl::tool {
 namespace {
@@ -57,7 +57,7 @@ int ComposeCommand::RunMedia() const {
                          "the mount point is empty");
         return 1;
     }
-    std::cout << ostracore::utility::UTF16to8(url.GetURIString()) << '\n';
+    WriteEscapedLine(std::cout, url.GetURIString());
     return 0;
 }
 
@@ -73,7 +73,7 @@ int ComposeCommand::RunSynthetic() const {
                          "'/', '?' or '#')");
         return 1;
     }
-    std::cout << ostracore::utility::UTF16to8(url.GetURIString()) << '\n';
+    WriteEscapedLine(std::cout, url.GetURIString());
     return 0;
 }
 

@@ -13,6 +13,10 @@ void WriteJsonLine(std::ostream& out, const UriView& view) {
     for (const UriField& field : view.fields) {
         object[field.key] = field.value;
     }
+    if (view.displayName) {
+        object["display_name"] = view.displayName->name;
+        object["display_name_refusal"] = view.displayName->refusal;
+    }
     if (view.portNumber) {
         object["port_number"] = *view.portNumber;
     }

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "HumanOutput.h"
+#include "InputLines.h"
 #include "JsonOutput.h"
 #include "UsageErrors.h"
 #include "Utf8Input.h"
@@ -56,6 +57,11 @@ ParseCommand::ParseCommand(CLI::App& parent)
         "block ends with a line \"note\" that says so; in JSON, \"create_differs\" (present\n"
         "for every kamedia URI) is then true. With --create a URI that Create refuses\n"
         "shows as invalid.\n\n"
+        "A kamedia block also shows the name of the URI's file for display, decoded (\"shown\n"
+        "as\"; in JSON \"display_name\"), or why substitute would refuse the URI (\"refused:\"\n"
+        "and the reason; in JSON \"display_name_refusal\").\n\n"
+        "Text output escapes control, invisible and reordering characters (\\x1B, \\u202E);\n"
+        "JSON escapes only the C0 controls, '\"' and '\\'.\n\n"
         "Examples:\n"
         "  kaurl parse 'http://joe@MyHost:8080/a/b?x=1#top'\n"
         "  kaurl parse --as kamedia 'kamedia://wendelgrid/media/stories/123/ABA00.mxf'\n"
@@ -80,18 +86,12 @@ int ParseCommand::Run() {
     return failed_ ? 1 : 0;
 }
 
-// Streams: one line is held at a time, and output goes through the buffer of
-// standard output rather than being flushed per line.
+// Output goes through the buffer of standard output rather than being
+// flushed per line.
 void ParseCommand::ParseStandardInput() {
-    std::string line;
-    std::uint64_t lineNumber = 0;
-    while (std::getline(std::cin, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        ParseOne(line, {InputPosition::Source::Line, lineNumber});
-    }
+    ForEachInputLine(std::cin, [this](const std::string& line, const InputPosition& position) {
+        ParseOne(line, position);
+    });
 }
 
 void ParseCommand::ParseOne(const std::string& utf8, const InputPosition& position) {

@@ -41,7 +41,7 @@ constexpr bool EveryClassHasItsRow() {
 static_assert(EveryClassHasItsRow(), "kClassNames has one row for each URI class, in order");
 
 UriView GenericView(UriClass uriClass, const URI& uri) {
-    UriView view{{}, uriClass, uri.IsValid(), {}, std::nullopt, std::nullopt};
+    UriView view{{}, uriClass, uri.IsValid(), {}, std::nullopt, std::nullopt, std::nullopt};
     view.fields = {
         {"scheme", "scheme", UTF16to8(uri.GetScheme())},
         {"authority", "authority", UTF16to8(uri.GetAuthority())},
@@ -60,6 +60,11 @@ UriView MediaView(const kamedia::URL& url) {
     view.fields.push_back({"mount point", "mount_point", UTF16to8(url.GetMountPoint())});
     view.fields.push_back({"file name", "file_name", UTF16to8(url.GetFileName())});
     view.fields.push_back({"extension", "file_extension", UTF16to8(url.GetFileExtension())});
+    UTF16String name;
+    auto refusal = kamedia::LocalPathRefusal::InvalidURL;
+    view.displayName = kamedia::GetDisplayName(url, name, &refusal)
+                           ? DisplayName{true, UTF16to8(name), {}}
+                           : DisplayName{false, {}, kamedia::DescribeLocalPathRefusal(refusal)};
     return view;
 }
 

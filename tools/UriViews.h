@@ -31,13 +31,22 @@ struct UriField {
     std::string value;
 };
 
+// The name of a media URL's file for display, as GetDisplayName gives it, or
+// why GetDisplayName refuses the URL.
+struct DisplayName {
+    bool given;
+    std::string name;     // empty when refused
+    std::string refusal;  // DescribeLocalPathRefusal's text; empty when given
+};
+
 // Everything an object of one URI class says about a text.
 struct UriView {
     std::string input;  // the text as given
     UriClass uriClass;
-    bool valid;                     // the class's own IsValid
-    std::vector<UriField> fields;   // every string getter, empty values included
-    std::optional<int> portNumber;  // HTTP URLs only
+    bool valid;                              // the class's own IsValid
+    std::vector<UriField> fields;            // every string getter, empty values included
+    std::optional<int> portNumber;           // HTTP URLs only
+    std::optional<DisplayName> displayName;  // media URLs only
     // The media class only: whether its Create accepts the text and, reading
     // backslashes as slashes, finds other parts than its constructor.
     std::optional<bool> createDiffers;

@@ -9,9 +9,12 @@
 int main(int argc, char** argv) {
     const char* text = argc > 1 ? argv[1] : "kamedia://wendelgrid/media/stories/123/ABA00.mxf";
 
+    // Ill-formed UTF-8 would become U+FFFD in the parts: refuse it instead.
+    auto error = ostracore::utility::UnicodeErrorCode::None;
+    const ostracore::UTF16String uri = ostracore::utility::UTF8to16(text, &error);
     kaurl::kamedia::URL url;
-    if (!kaurl::kamedia::Create(ostracore::utility::UTF8to16(text), url)) {
-        std::cerr << "not a media URI: " << text << '\n';
+    if (error != ostracore::utility::UnicodeErrorCode::None || !kaurl::kamedia::Create(uri, url)) {
+        std::cerr << "not a media URI in UTF-8: " << text << '\n';
         return 1;
     }
 

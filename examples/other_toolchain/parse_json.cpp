@@ -104,6 +104,26 @@ struct Handle {
     kaurl_url* url = nullptr;
 };
 
+// The JSON members of the display name: the name and an empty refusal, or an
+// empty name and the refusal in words.
+std::string DisplayName(const kaurl_url* url) {
+    std::size_t length = 0;
+    int refusal = 0;
+    kaurl_status status = kaurl_display_name_utf8(url, nullptr, 0, &length, &refusal);
+    std::string name(length, '\0');
+    if (status == KAURL_BUFFER_TOO_SMALL) {
+        status = kaurl_display_name_utf8(url, &name[0], name.size(), &length, &refusal);
+    }
+    if (status == KAURL_REFUSED) {
+        return ",\"display_name\":\"\",\"display_name_refusal\":" +
+               Quoted(kaurl_describe_refusal(refusal));
+    }
+    if (status != KAURL_OK) {
+        throw std::runtime_error(kaurl_status_text(status));
+    }
+    return ",\"display_name\":" + Quoted(name) + ",\"display_name_refusal\":\"\"";
+}
+
 std::string Describe(const std::string& text) {
     const Handle constructed(KAURL_CLASS_BY_SCHEME, KAURL_READ_CONSTRUCTOR, text);
     int uriClass = 0;
@@ -121,6 +141,9 @@ std::string Describe(const std::string& text) {
     }
     for (const Field& field : classFields.fields) {
         json += std::string(",\"") + field.key + "\":" + Quoted(values[i++]);
+    }
+    if (uriClass == KAURL_CLASS_MEDIA) {
+        json += DisplayName(constructed.url);
     }
     if (uriClass == KAURL_CLASS_HTTP) {
         int port = 0;

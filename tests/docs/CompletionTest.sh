@@ -46,6 +46,9 @@ expect "kaurl parse kamedia : //grid/a.mxf " ""
 expect "kaurl compose s" "synthetic"
 expect "kaurl substitute --separator " "/ \\\\"
 expect "kaurl substitute --separator / kamedia : //grid/a.mxf $mount/vo" "$mount/volume"
+expect "kaurl substitute -" "- --separator --allow-unsafe --help"
+expect "kaurl substitute - $mount/vo" "$mount/volume"
+expect "kaurl substitute kamedia : //grid/a.mxf -" "--separator --allow-unsafe --help"
 
 while read -ra command; do
     if ((${#command[@]})); then

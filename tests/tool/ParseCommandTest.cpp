@@ -3,8 +3,10 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "ExpectTool.h"
+#include "kaurl/kamedia.h"
 
 namespace {
 
@@ -76,12 +78,14 @@ TEST(ParseCommand, JsonLinesHoldEveryGetterOfTheChosenClass) {
         R"({"input":"kamedia://u@grid:9/a.mxf?q#f","class":"kamedia","valid":true,)"
         R"("scheme":"kamedia","authority":"","userinfo":"u","host":"grid","port":"9",)"
         R"("path":"/a.mxf","query":"q","fragment":"f","mount_point":"u@grid:9",)"
-        R"("file_name":"a.mxf","file_extension":"mxf","create_differs":false})"
+        R"("file_name":"a.mxf","file_extension":"mxf","display_name":"a.mxf",)"
+        R"("display_name_refusal":"","create_differs":false})"
         "\n"
         R"({"input":"kamedia:\\\\g\\a","class":"kamedia","valid":false,)"
         R"("scheme":"kamedia","authority":"","userinfo":"","host":"","port":"",)"
         R"("path":"\\\\g\\a","query":"","fragment":"","mount_point":"",)"
-        R"("file_name":"","file_extension":"","create_differs":true})"
+        R"("file_name":"","file_extension":"","display_name":"",)"
+        R"("display_name_refusal":"not a valid media URL","create_differs":true})"
         "\n");
     ExpectTool(
         {"parse", "--json", "--as", "kasynthetic", "kasynthetic://Importer-7"}, 0,
@@ -113,6 +117,7 @@ TEST(ParseCommand, CreateReadsThroughEachClassesCreate) {
                "scheme       kamedia\n"
                "host         grid\\a.mxf\n"
                "mount point  grid\\a.mxf\n"
+               "shown as     refused: the path names no file\n"
                "note         Create reads \\ as / and finds other parts: see --create\n"
                "\n"
                "input        kamedia://g\n"
@@ -120,7 +125,8 @@ TEST(ParseCommand, CreateReadsThroughEachClassesCreate) {
                "valid        yes\n"
                "scheme       kamedia\n"
                "host         g\n"
-               "mount point  g\n");
+               "mount point  g\n"
+               "shown as     refused: the path names no file\n");
     ExpectTool({"parse", "--create", "kamedia://grid\\a.mxf", "kasynthetic:", "file://host",
                 "http://bad_host/", "relative"},
                0,
@@ -133,6 +139,7 @@ TEST(ParseCommand, CreateReadsThroughEachClassesCreate) {
                "mount point  grid\n"
                "file name    a.mxf\n"
                "extension    mxf\n"
+               "shown as     a.mxf\n"
                "note         Create reads \\ as / and finds other parts: see --create\n"
                "\n"
                "input        kasynthetic:\n"
@@ -151,6 +158,40 @@ TEST(ParseCommand, CreateReadsThroughEachClassesCreate) {
                "input        relative\n"
                "class        uri\n"
                "valid        no\n");
+}
+
+// A media URL shows the name of its file for display, decoded, or why there
+// is none, in the words of the library and without the text: "shown as" in
+// the block, "display_name" and "display_name_refusal" in JSON.
+TEST(ParseCommand, MediaURLsShowTheirDisplayName) {
+    using kaurl::kamedia::DescribeLocalPathRefusal;
+    using kaurl::kamedia::LocalPathRefusal;
+    struct Case {
+        const char* uri;
+        const char* name;
+        LocalPathRefusal refusal;  // when there is no name
+    };
+    const Case cases[] = {
+        {"kamedia://grid/media/a%20b.mxf", "a b.mxf", {}},
+        {"kamedia://grid/news%20desk%2Fa.mxf", "a.mxf", {}},
+        {"kamedia://grid/media/", "media", {}},
+        {"kamedia://grid/%E2%80%8Dx.mxf", "\xE2\x80\x8Dx.mxf", {}},
+        {"kamedia://grid/a%E2%80%AEfxm.exe", "", LocalPathRefusal::InvisibleCharacter},
+        {"kamedia://grid/..%2Fsecret", "", LocalPathRefusal::LeavesMountPoint},
+        {"kamedia://grid/secret%C2%9B", "", LocalPathRefusal::ControlCharacter},
+        {"kamedia:///secret", "", LocalPathRefusal::InvalidURL},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.uri);
+        const std::string refusal = *row.name ? "" : DescribeLocalPathRefusal(row.refusal);
+        const auto block = Lines(RunTool({"parse", "--create", row.uri}).out);
+        EXPECT_EQ(block.back(),
+                  std::string("shown as     ") + (*row.name ? row.name : "refused: " + refusal));
+        const auto json =
+            nlohmann::json::parse(RunTool({"parse", "--json", "--create", row.uri}).out);
+        EXPECT_EQ(json["display_name"], row.name);
+        EXPECT_EQ(json["display_name_refusal"], refusal);
+    }
 }
 
 TEST(ParseCommand, StripsOneCarriageReturnPerLine) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: BSL-1.0
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,55 @@ TEST(SubstituteCommand, PrintsTheCheckedLocalPathOrOneLineWhyNot) {
     ExpectTool({"substitute", "--allow-unsafe", "kamedia://g/..%2Fetc", "/m%41/"}, 0,
                "/mA\\..\\etc\n");
     ExpectTool({"substitute", "--allow-unsafe", "--separator", "/", "kamedia://grid/a%01", "/mnt"},
-               0, "/mnt/a\x01\n");
+               0, "/mnt/a\\x01\n");
+}
+
+// "-" reads one media URI per line: a refusal names its line, the other lines
+// still print, and a refused mount path stops the reading.
+TEST(SubstituteCommand, DashReadsOneURIPerLine) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string input;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const std::string line = "kaurl substitute: line ";
+    const std::string unsafe = "; --allow-unsafe prints it anyway\n";
+    const Case cases[] = {
+        {{"/mnt"},
+         "kamedia://g/a\nkamedia://g/..%2Fsecret\n\xFFsecret\r\nhttp://g/secret\n"
+         "kamedia://g\\b\r\n",
+         1,
+         "/mnt/a\n/mnt/b\n",
+         line + "2: the path has a '..' segment, which would leave the mount path" + unsafe + line +
+             "3: not valid UTF-8\n" + line + "4: not a valid media URI\n"},
+        {{"/mnt"}, "kamedia://g/a\nkamedia://g/b", 0, "/mnt/a\n/mnt/b\n", ""},
+        {{"/mnt"}, "", 0, "", ""},
+        {{"--allow-unsafe", "/mnt"}, "kamedia://g/..%2Fa%01\n", 0, "/mnt/../a\\x01\n", ""},
+        {{"/mnt\x01secret"},
+         "kamedia://g/a\nkamedia://g/b\n",
+         1,
+         "",
+         "kaurl substitute: argument 2: the mount path holds a control character" + unsafe},
+        {{""},
+         "kamedia://g/a\n",
+         1,
+         "",
+         "kaurl substitute: argument 2: the mount path is empty" + unsafe},
+        {{"/\xFFsecret"},
+         "kamedia://g/a\n",
+         1,
+         "",
+         "kaurl substitute: argument 2: not valid UTF-8\n"},
+    };
+    for (const Case& row : cases) {
+        std::vector<std::string> arguments = {"substitute", "--separator", "/", "-"};
+        arguments.insert(arguments.end() - 1, row.arguments.begin(), row.arguments.end() - 1);
+        arguments.push_back(row.arguments.back());
+        SCOPED_TRACE("input: " + row.input);
+        ExpectTool(arguments, row.status, row.out, row.err, row.input);
+    }
 }
 
 }  // namespace

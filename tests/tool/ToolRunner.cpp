@@ -45,7 +45,8 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const std::string&
     const fs::path errPath = directory.Path() / "err";
     std::ofstream(inPath, std::ios::binary) << input;
 
-    std::vector<std::string> words{KAURL_TOOL_PATH};
+    // The tool, after the emulator that starts it in a cross build.
+    std::vector<std::string> words{KAURL_TOOL_COMMAND};
     words.insert(words.end(), arguments.begin(), arguments.end());
     const int status = RunProcess(words, inPath, outPath, errPath);
     return {ReadFile(outPath), ReadFile(errPath), status};

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: BSL-1.0
 # bash completion for kaurl: commands, options, the classes of "parse --as",
-# the separators of "substitute --separator", and directories for the mount
-# path of "substitute".
+# the separators of "substitute --separator", "-" (standard input) for the
+# URI of "substitute", and directories for its mount path.
 
 _kaurl() {
     local cur=${COMP_WORDS[COMP_CWORD]}
@@ -34,6 +34,7 @@ _kaurl() {
             /parse | /compose | /substitute | /selftest) command=$word ;;
             compose/media | compose/synthetic) command="$command $word" ;;
             */--as | */--separator) [[ ${COMP_WORDS[i + 1]} == = ]] || ((i++)) ;;
+            */-) ((operands++)) ;;
             */-*) ;;
             *) ((operands++)) ;;
         esac
@@ -44,7 +45,11 @@ _kaurl() {
         "") options="--help --version" words="parse compose substitute selftest" ;;
         parse) options="--as --json --check --create --help" ;;
         compose) options="--help" words="media synthetic" ;;
-        substitute) options="--separator --allow-unsafe --help" ;;
+        substitute)
+            options="--separator --allow-unsafe --help"
+            # "-" reads the URIs from standard input; offered once a "-" is typed.
+            ((operands == 0)) && options="- $options"
+            ;;
         *) options="--help" ;;
     esac
 

@@ -64,6 +64,21 @@ void AddPart(JsonObject& json, const kaurl_url* url, const Field& field) {
                      status));
 }
 
+// The display name as `kaurl parse --json` gives it: the name and an empty
+// refusal, or an empty name and the refusal's text.
+void AddDisplayName(JsonObject& json, const kaurl_url* url) {
+    int refusal = KAURL_REFUSAL_INVALID_URL;
+    kaurl_status status = KAURL_OK;
+    const std::u16string name = Written(
+        [&](kaurl_char16* buffer, std::size_t capacity, std::size_t* length) {
+            return kaurl_display_name(url, buffer, capacity, length, &refusal);
+        },
+        status);
+    json.AddText("display_name", name)
+        .AddAscii("display_name_refusal",
+                  status == KAURL_OK ? "" : kaurl_describe_refusal(refusal));
+}
+
 std::string Describe(const std::u16string& text, const kaurl_url* url) {
     int uriClass = KAURL_CLASS_GENERIC;
     int valid = 0;
@@ -76,6 +91,9 @@ std::string Describe(const std::u16string& text, const kaurl_url* url) {
     }
     for (const Field& field : kClasses[uriClass].fields) {
         AddPart(json, url, field);
+    }
+    if (uriClass == KAURL_CLASS_MEDIA) {
+        AddDisplayName(json, url);
     }
     int port = 0;
     if (kaurl_url_port_number(url, &port) == KAURL_OK) {

@@ -17,8 +17,10 @@ extern "C" {
 // "file", "http", or "auto": the class of the text's scheme, as `kaurl parse
 // --as auto`) reports for the text, read by the class's constructor or, when
 // `create` is non-zero, by its Create: "input", "class", "valid", every
-// getter's value under the key that `kaurl parse --json` gives it and, for
-// HTTP URLs, "port_number". Null for an unknown class name.
+// getter's value under the key that `kaurl parse --json` gives it, for media
+// URLs "display_name" and "display_name_refusal" (GetDisplayName's name, or
+// DescribeLocalPathRefusal's text of its refusal) and, for HTTP URLs,
+// "port_number". Null for an unknown class name.
 char* kaurl_web_describe(const char16_t* text, std::size_t length, const char* className,
                          int create);
 

@@ -21,6 +21,8 @@
         mount_point: "mount point",
         file_name: "file name",
         file_extension: "extension",
+        display_name: "shown as",
+        display_name_refusal: "not shown because",
         synthetic_importer_id: "importer id",
         port_number: "port number",
     };

@@ -2,8 +2,8 @@
 // The differential check: the WebAssembly build must answer as the native one.
 //
 //   node differential.js uris WASM-DRIVER NATIVE-TOOL URIS-FILE
-//     every line, read by constructor and by Create, gives the same parts as
-//     `kaurl parse --json [--create]`;
+//     every line, read by constructor and by Create, gives the same parts,
+//     display name and its refusal included, as `kaurl parse --json [--create]`;
 //   node differential.js seeds WASM-DRIVER NATIVE-DRIVER CORPUS-DIR
 //     every fuzz seed, through every call of the binding, gives the same
 //     answers as the native build of the binding; the last two answers for
