@@ -13,10 +13,11 @@
  *   length 0 is the empty text; with a length above 0 it is
  *   ::KAURL_BAD_ARGUMENT.
  * - **Texts** out go to the caller's buffer: `capacity` is its size in code
- *   units or bytes, and `*length` receives the text's length, always. When the
- *   buffer is too small nothing is written and the answer is
- *   ::KAURL_BUFFER_TOO_SMALL, so a first call with a null buffer and capacity
- *   0 asks for the length. No terminator is written.
+ *   units or bytes, and `*length` receives the text's length. When the buffer
+ *   is too small nothing is written and the answer is
+ *   ::KAURL_BUFFER_TOO_SMALL with the length needed, so a first call with a
+ *   null buffer and capacity 0 asks for the length. No terminator is written.
+ *   A UTF-8 answer that would hold a lone surrogate is ::KAURL_LONE_SURROGATE.
  * - **Errors** are status codes (kaurl_status); no exception leaves a function
  *   and an allocation failure is ::KAURL_OUT_OF_MEMORY. A function that does
  *   not answer ::KAURL_OK leaves every output untouched, except `*length`
@@ -24,6 +25,8 @@
  * - **Objects** are opaque handles (kaurl_url) of one URI class each, chosen
  *   when the handle is made. Distinct handles may be used on any threads; the
  *   functions that take a `const kaurl_url*` may run concurrently on one.
+ * - **Enumerations** are passed as `int`, so that any value a caller passes is
+ *   answered (::KAURL_BAD_ARGUMENT for one outside its enumeration).
  *
  * @snippet c_interface.c example
  */
