@@ -2,12 +2,14 @@
 // Fuzz target for the four scheme classes: for any text, constructing,
 // copying, assigning, converting between classes and Create never throw; a
 // copy reads the same as its source; Create either yields what the
-// constructor gives or leaves its previous output exactly as it was.
+// constructor gives or leaves its previous output exactly as it was. The C
+// interface answers as the C++ one (CInterfaceChecks.h).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "CInterfaceChecks.h"
 #include "FuzzSupport.h"
 #include "support/UrlState.h"
 

@@ -4,6 +4,7 @@
 // assignment and of the Create functions stay exactly as they were. What the
 // operations give once nothing fails is checked by the other tests.
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <new>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "FailingAllocator.h"
+#include "kaurl/kaurl.h"
 #include "support/ClassTable.h"
 #include "support/UrlState.h"
 
@@ -148,6 +150,72 @@ TEST(AllocationFailure, Relations) {
     FailEachAllocationKeeping("resolve to an object", http, [&] {
         kaurl::http::ResolveReference(kaurl::http::URL(u"http://h/a/b"), u"../c", http);
     });
+}
+
+// The C interface answers an allocation failure with a status; here it
+// becomes the std::bad_alloc that FailEachAllocationInTurn looks for.
+void ThrowIfOutOfMemory(kaurl_status status) {
+    if (status == KAURL_OUT_OF_MEMORY) {
+        throw std::bad_alloc();
+    }
+}
+
+TEST(AllocationFailure, CInterface) {
+    const std::string text = "kamedia://grid\\media\\\xC3\xA9t\xC3\xA9.mxf";
+    // Made first: the process's first decomposition compiles its expression.
+    kaurl_url* media = nullptr;
+    ASSERT_EQ(kaurl_url_create_utf8(KAURL_CLASS_MEDIA, KAURL_READ_CREATE, text.data(), text.size(),
+                                    &media),
+              KAURL_OK);
+    std::size_t length = 99;
+    kaurl_url* url = nullptr;
+    char buffer[64] = "before";
+    const std::u16string mount = u"My Grid";
+    const auto* units = reinterpret_cast<const kaurl_char16*>(mount.data());
+    const std::u16string baseText = u"http://a/b/c/d;p?q";
+    const auto* base = reinterpret_cast<const kaurl_char16*>(baseText.data());
+    const struct {
+        const char* what;
+        std::function<kaurl_status()> call;
+    } calls[] = {
+        {"create",
+         [&] {
+             return kaurl_url_create_utf8(KAURL_CLASS_BY_SCHEME, KAURL_READ_CREATE, text.data(),
+                                          text.size(), &url);
+         }},
+        {"get", [&] { return kaurl_url_get_utf8(media, KAURL_PART_PATH, buffer, 64, &length); }},
+        {"resolve",
+         [&] {
+             return kaurl_resolve_local_path_utf8(media, "/m", 2, KAURL_SEPARATOR_SLASH, buffer, 64,
+                                                  &length, nullptr);
+         }},
+        {"compose",
+         [&] { return kaurl_compose_media(units, mount.size(), units, mount.size(), &url); }},
+        {"display name",
+         [&] { return kaurl_display_name_utf8(media, buffer, 64, &length, nullptr); }},
+        {"relation",
+         [&] {
+             return kaurl_resolve_reference(base, baseText.size(), units, mount.size(), 0, nullptr,
+                                            0, &length);
+         }},
+    };
+    for (const auto& call : calls) {
+        FailEachAllocationInTurn(
+            call.what,
+            [&] {
+                ThrowIfOutOfMemory(call.call());
+                kaurl_url_free(url);
+                url = nullptr;
+                length = 99;
+                std::strcpy(buffer, "before");
+            },
+            [&] {
+                EXPECT_EQ(url, nullptr);
+                EXPECT_EQ(length, 99u);
+                EXPECT_STREQ(buffer, "before");
+            });
+    }
+    kaurl_url_free(media);
 }
 
 }  // namespace

@@ -9,8 +9,18 @@
 
 namespace kaurl::web {
 
-ostracore::UTF16String Units(const char16_t* text, std::size_t length) {
-    return length == 0 ? ostracore::UTF16String() : ostracore::UTF16String(text, length);
+std::u16string Units(const char16_t* text, std::size_t length) {
+    return length == 0 ? std::u16string() : std::u16string(text, length);
+}
+
+const kaurl_char16* CodeUnits(const std::u16string& text) {
+    return reinterpret_cast<const kaurl_char16*>(text.data());
+}
+
+void ThrowIfOutOfMemory(kaurl_status status) {
+    if (status == KAURL_OUT_OF_MEMORY) {
+        throw std::bad_alloc();
+    }
 }
 
 char* Answer(const std::string& json) {

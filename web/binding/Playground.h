@@ -3,9 +3,11 @@
 
 // The playground's interface to the library: plain C, so that JavaScript can
 // call it in the WebAssembly build and the differential check's driver in the
-// native one. Texts come in as UTF-16 code units with their length (NULs and
-// lone surrogates included); each answer is one JSON object as ASCII text,
-// allocated with malloc, which the caller hands back to kaurl_web_free.
+// native one. It is built on the library's C interface (kaurl/kaurl.h) alone,
+// so the page answers through the same code as every other C caller. Texts
+// come in as UTF-16 code units with their length (NULs and lone surrogates
+// included); each answer is one JSON object as ASCII text, allocated with
+// malloc, which the caller hands back to kaurl_web_free.
 
 #include <cstddef>
 
