@@ -125,7 +125,9 @@ KAURL_API bool AreEquivalent(const UTF16String& first, const UTF16String& second
 /// Among the references that round-trip, the answer has the fewest code units
 /// (on a tie, fewer ".." segments); when none is shorter, it is the target.
 ///
-/// - (u"http://a/b/c/d;p?q", u"http://a/b/g") gives u"../g".
+/// - (u"http://a/b/c/d;p?q", u"http://a/b/c/g") gives u"g".
+/// - (u"http://a/b/c/d;p?q", u"http://a/b/g") gives u"/b/g", not u"../g":
+///   both have four code units, and the tie goes to fewer ".." segments.
 /// - (u"http://a/b/c", u"http://a/b/c#f") gives u"#f".
 ///
 /// @snippet relations.cpp relative
