@@ -153,6 +153,8 @@ UriView WithInput(UriView view, const UTF16String& text) {
     return view;
 }
 
+}  // namespace
+
 UriClass ClassForScheme(const URI& uri) {
     if (kamedia::IsKAMediaURI(uri)) {
         return UriClass::Media;
@@ -168,8 +170,6 @@ UriClass ClassForScheme(const URI& uri) {
     }
     return UriClass::Generic;
 }
-
-}  // namespace
 
 const char* NameOf(UriClass uriClass) {
     return kClassNames[static_cast<std::size_t>(uriClass)].second;
