@@ -23,20 +23,6 @@ namespace {
 
 using Iterator = UTF16String::const_iterator;
 
-// Compiled once per process instead of at every call, and only read after
-// that: compiling costs about ten times the rest of a decomposition, while
-// matching a const expression from many threads at once is safe. Compiled
-// under the global locale, the first call's locale would decide what every
-// later call matches (a ctype facet that widens the syntax characters
-// elsewhere makes another expression of the same text); under the classic
-// locale no caller's locale decides it. Compiling asks no facet to lowercase,
-// so a facet that builds a URI from its tolower cannot re-enter this
-// initialisation.
-const detail::DecompositionRegex& CompiledExpression() {
-    static const detail::DecompositionRegex expression = detail::CompileDecompositionExpression();
-    return expression;
-}
-
 // Lowercases code unit by code unit with the single-unit tolower of the
 // global locale's ctype facet as it is now: scheme and host each read it at
 // their own step, since a facet may install another global locale. Nothing is
@@ -54,6 +40,24 @@ UTF16String Lowercase(Iterator first, Iterator last) {
 
 }  // namespace
 
+namespace detail {
+
+// Compiled once per process instead of at every call, and only read after
+// that: compiling costs about ten times the rest of a decomposition, while
+// matching a const expression from many threads at once is safe. Compiled
+// under the global locale, the first call's locale would decide what every
+// later call matches (a ctype facet that widens the syntax characters
+// elsewhere makes another expression of the same text); under the classic
+// locale no caller's locale decides it. Compiling asks no facet to lowercase,
+// so a facet that builds a URI from its tolower cannot re-enter this
+// initialisation.
+const DecompositionRegex& CompiledDecompositionExpression() {
+    static const DecompositionRegex expression = CompileDecompositionExpression();
+    return expression;
+}
+
+}  // namespace detail
+
 void URI::Parse() {
     bool completed = false;
     bool schemeStored = false;
@@ -65,7 +69,8 @@ void URI::Parse() {
     // included, runs inside this block.
     try {
         boost::match_results<Iterator> match;
-        if (boost::regex_search(uriString.cbegin(), uriString.cend(), match, CompiledExpression(),
+        if (boost::regex_search(uriString.cbegin(), uriString.cend(), match,
+                                detail::CompiledDecompositionExpression(),
                                 boost::regex_constants::match_default)) {
             const auto& scheme = match[detail::kSchemeGroup];
             if (scheme.first != scheme.second) {

@@ -31,6 +31,10 @@ inline DecompositionRegex CompileDecompositionExpression() {
     return expression;
 }
 
+// The expression compiled once per process, under the classic locale, by the
+// first call; every decomposition of the library matches with it.
+const DecompositionRegex& CompiledDecompositionExpression();
+
 // Groups of the expression that carry a component (numbered by their opening
 // parentheses).
 enum DecompositionGroup {

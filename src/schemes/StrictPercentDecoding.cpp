@@ -30,6 +30,8 @@ bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+}  // namespace
+
 bool IsWellFormedUTF16(const UTF16String& text) {
     for (UTF16String::size_type i = 0; i < text.size(); ++i) {
         if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
@@ -40,8 +42,6 @@ bool IsWellFormedUTF16(const UTF16String& text) {
     }
     return true;
 }
-
-}  // namespace
 
 StrictDecoding DecodePercentStrictly(const UTF16String& text, UTF16String& decoded) {
     // The conversion to UTF-8 would turn a lone surrogate into U+FFFD unseen.

@@ -9,6 +9,9 @@ namespace kaurl::detail {
 
 using ostracore::UTF16String;
 
+// Whether every surrogate of `text` is part of a pair.
+bool IsWellFormedUTF16(const UTF16String& text);
+
 enum class StrictDecoding { Decoded, MalformedEscape, NotUTF8 };
 
 // Replaces every "%" and the two hexadecimal digits (either case) after it by
