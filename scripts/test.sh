@@ -10,5 +10,5 @@ ctest --test-dir "${KAURL_BUILD_DIR:-$root/build}" --output-on-failure -j "$(npr
 "$root/scripts/libcxx.sh"
 "$root/scripts/windows.sh"
 "$root/scripts/sanitizers.sh"
-"$root/scripts/fuzz.sh" 60
+"$root/scripts/fuzz.sh" 45
 "$root/scripts/packaging.sh"
