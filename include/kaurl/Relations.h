@@ -55,7 +55,9 @@ enum class ComponentEncoding {
 /// @param reference Any text: a URI, a relative reference, or "".
 /// @param result Receives the target's text; untouched on refusal.
 /// @param mode How a reference with the base's scheme is read.
-/// @return false when the base has no scheme; true otherwise.
+/// @return false when the base has no scheme; true otherwise. (Also false
+/// when the decomposition's matcher gives up on either text, which no text of
+/// a realistic size makes it do.)
 /// @par Standard
 /// @rfc{5.2} (5.2.2 to 5.2.4) and @rfc{5.3}, as written: the later errata
 /// that change the merge or the dot-segment removal are not applied, so every
@@ -63,8 +65,6 @@ enum class ComponentEncoding {
 /// peers differ (one keeps a "." segment in some results, one drops an empty
 /// segment in a merge, one merges rootless bases in its own way).
 /// The media rule is not applied here; see kaurl::kamedia::ResolveReference.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& reference,
                                 UTF16String& result, ResolutionMode mode = ResolutionMode::Strict);
 
@@ -90,14 +90,13 @@ KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& refe
 /// @param text The text to normalize.
 /// @param normalized Receives the normalized text; untouched on refusal.
 /// @param level Syntax-based alone, or with the scheme's rules.
-/// @return true: every text, valid URI or not, has a normal form. (The result
-/// keeps the shape of the other operations, which can refuse.)
+/// @return true: every text, valid URI or not, has a normal form; false only
+/// when the decomposition's matcher gives up on the text, which no text of a
+/// realistic size makes it do.
 /// @par Standard
 /// @rfc{6.2.2} and @rfc{6.2.3}. Hosts are lowercased in ASCII only; an IP
 /// literal is kept as written apart from case and escapes (it is not
 /// compressed or expanded).
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool Normalize(const UTF16String& text, UTF16String& normalized,
                          Normalization level = Normalization::SchemeBased);
 
@@ -113,8 +112,6 @@ KAURL_API bool Normalize(const UTF16String& text, UTF16String& normalized,
 /// @return Whether the normalized forms are equal, code unit for code unit.
 /// @par Standard
 /// @rfc{6.2}
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool AreEquivalent(const UTF16String& first, const UTF16String& second,
                              Normalization level = Normalization::SchemeBased);
 
@@ -135,17 +132,15 @@ KAURL_API bool AreEquivalent(const UTF16String& first, const UTF16String& second
 /// @return false when base or target has no scheme; true otherwise.
 /// @par Standard
 /// The inverse of @rfc{5.2}: kaurl::ResolveReference(base, reference) equals
-/// kaurl::ResolveReference(base, target). Peers differ in what they keep
-/// (dot segments of the target, a query of the base); checking the round trip
-/// makes the answer exact for any pair.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
+/// kaurl::ResolveReference(base, target). Every candidate is checked by
+/// resolving it, so the answer is exact for any pair, also for a base with dot
+/// segments or a rootless path.
 KAURL_API bool MakeRelative(const UTF16String& base, const UTF16String& target,
                             UTF16String& reference);
 
 /// Percent-encodes `text` for use as one component: every UTF-8 byte outside
 /// the unreserved characters becomes "%" and two upper-case hex digits.
-/// u"rock & roll" gives u"rock%20%26%20roll"; with ComponentEncoding::Path,
+/// For example, u"rock & roll" gives u"rock%20%26%20roll"; with ComponentEncoding::Path,
 /// u"a b/c.mxf" gives u"a%20b/c.mxf".
 ///
 /// @snippet relations.cpp encode
@@ -156,8 +151,6 @@ KAURL_API bool MakeRelative(const UTF16String& base, const UTF16String& target,
 /// @return false when `text` holds a lone surrogate, which has no UTF-8 form.
 /// @par Standard
 /// @rfc{2.1} and @rfc{2.3}
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool EncodeComponent(const UTF16String& text, UTF16String& encoded,
                                ComponentEncoding kind = ComponentEncoding::Component);
 
@@ -174,8 +167,6 @@ KAURL_API bool EncodeComponent(const UTF16String& text, UTF16String& encoded,
 /// lone surrogate in `text`.
 /// @par Standard
 /// @rfc{2.1}
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool DecodeComponent(const UTF16String& text, UTF16String& decoded);
 
 /// Resolves `reference` against the text of `base` as the text overload does,
@@ -185,8 +176,6 @@ KAURL_API bool DecodeComponent(const UTF16String& text, UTF16String& decoded);
 /// @param result Receives the target; untouched on refusal.
 /// @param mode How a reference with the base's scheme is read.
 /// @return false when the base is not valid; true otherwise.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool ResolveReference(const URI& base, const UTF16String& reference, URI& result,
                                 ResolutionMode mode = ResolutionMode::Strict);
 
@@ -195,8 +184,6 @@ KAURL_API bool ResolveReference(const URI& base, const UTF16String& reference, U
 /// @param uri The URI, read from its text.
 /// @param normalized Receives the normalized URI; untouched on refusal.
 /// @return false when `uri` is not valid; true otherwise.
-/// @par Failure
-/// Never throws for any text; only what allocation throws reaches the caller.
 KAURL_API bool Normalize(const URI& uri, URI& normalized);
 
 }  // namespace kaurl

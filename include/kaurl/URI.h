@@ -34,6 +34,15 @@ using ostracore::UTF16String;
 /// derive from this class and add parts of their own. kaurl::Create and
 /// kaurl::IsValid decompose a text through a temporary object.
 ///
+/// The relations between URIs (kaurl/Relations.h) read text:
+/// kaurl::ResolveReference(const UTF16String&, const UTF16String&, UTF16String&, ResolutionMode)
+/// resolves a reference against a base,
+/// kaurl::Normalize(const UTF16String&, UTF16String&, Normalization) and
+/// kaurl::AreEquivalent normalize and compare, kaurl::MakeRelative makes a
+/// reference relative, and kaurl::EncodeComponent and kaurl::DecodeComponent
+/// code one component; kaurl::ResolveReference(const URI&, const UTF16String&, URI&,
+/// ResolutionMode) and kaurl::Normalize(const URI&, URI&) give URI objects.
+///
 /// @classfailure
 /// swap never throws.
 ///

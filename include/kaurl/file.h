@@ -23,6 +23,9 @@ namespace kaurl::file {
 /// kaurl::file::Create makes a URL only from a text that gives a valid one;
 /// kaurl::file::IsFileURI tells a file URI by its scheme.
 ///
+/// kaurl::file::ResolveReference resolves a reference against a URL and
+/// kaurl::file::Normalize normalizes one, both into file URLs.
+///
 /// @classfailure
 ///
 /// @par Standard

@@ -20,6 +20,9 @@ namespace kaurl::http {
 /// kaurl::http::Create makes a URL only from a text that gives a valid one;
 /// kaurl::http::IsHttpURI tells an HTTP URI by its scheme.
 ///
+/// kaurl::http::ResolveReference resolves a reference against a URL and
+/// kaurl::http::Normalize normalizes one, both into HTTP URLs.
+///
 /// @classfailure
 ///
 /// @par Standard

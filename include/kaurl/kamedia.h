@@ -34,6 +34,11 @@ namespace kaurl::kamedia {
 /// kaurl::kamedia::SubstituteMountPointAndReturnPath gives the local path
 /// unchecked.
 ///
+/// kaurl::kamedia::ResolveReference(const UTF16String&, const UTF16String&, UTF16String&,
+/// ResolutionMode) resolves a reference against a media base with the media rule, and
+/// kaurl::kamedia::ResolveReference(const URL&, const UTF16String&, URL&, ResolutionMode)
+/// does so into a media URL; kaurl::kamedia::Normalize normalizes one.
+///
 /// @classfailure
 class KAURL_API URL : public URI {
 public:
@@ -239,7 +244,7 @@ KAURL_API bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPat
 /// - u"ABA01.mxf" against u"kamedia://wendelgrid/media/stories/123/ABA00.mxf"
 ///   and against u"kamedia://wendelgrid/media%2Fstories%2F123%2FABA00.mxf"
 ///   gives u"kamedia://wendelgrid/media/stories/123/ABA01.mxf".
-/// - u"..\\media\\a.mxf" is three segments: u"..", u"media", u"a.mxf".
+/// - `u"..\\media\\a.mxf"` is three segments: u"..", u"media", u"a.mxf".
 /// - Dot segments never climb above the mount point's root; "%2E%2E" is data.
 ///
 /// @snippet relations.cpp media

@@ -26,6 +26,9 @@ namespace kaurl::kasynthetic {
 /// importer identifier, and kaurl::kasynthetic::IsKASyntheticURI tells a
 /// synthetic-importer URI by its scheme.
 ///
+/// kaurl::kasynthetic::ResolveReference resolves a reference against a URL and
+/// kaurl::kasynthetic::Normalize normalizes one, both into synthetic-importer URLs.
+///
 /// @classfailure
 class KAURL_API URL : public URI {
 public:

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kaurl/Relations.h"
 #include "kaurl/URI.h"
 #include "kaurl/file.h"
 #include "kaurl/http.h"
@@ -99,6 +100,29 @@ TEST(HostileSize, LongMediaPathsThroughCompositionAndSubstitution) {
     ASSERT_EQ(local.size(), 5 + (percents.size() + 2) / 3);
     EXPECT_EQ(local.substr(0, 5), u"/mnt\\");
     EXPECT_EQ(local.find_first_not_of(local[5], 5), UTF16String::npos);
+}
+
+// A path of a million "../" (or "./", "a/..") and one of a million segments:
+// a dot-segment removal that searched its output or input from the start at
+// each step would take hours here.
+TEST(HostileSize, DotSegmentsInLinearTime) {
+    const UTF16String ups = Repeat(u"../", kUnits);
+    UTF16String result;
+    ASSERT_TRUE(kaurl::ResolveReference(u"http://h/a/b", ups + u"g", result));
+    EXPECT_EQ(result, u"http://h/g");
+    ASSERT_TRUE(kaurl::Normalize(u"http://h/" + Repeat(u"a/../", kUnits) + u"g", result));
+    EXPECT_EQ(result, u"http://h/g");
+    ASSERT_TRUE(kaurl::Normalize(ups + u"g", result));
+    EXPECT_EQ(result, ups + u"g");  // a relative reference keeps its ".."
+    ASSERT_TRUE(kaurl::Normalize(u"s:" + Repeat(u"./", kUnits), result));
+    EXPECT_EQ(result, u"s:");
+
+    const UTF16String segments = Repeat(u"/s", kUnits);
+    ASSERT_TRUE(kaurl::MakeRelative(u"http://h" + segments + u"/x", u"http://h" + segments + u"/y",
+                                    result));
+    EXPECT_EQ(result, u"y");
+    ASSERT_TRUE(kaurl::MakeRelative(u"http://h" + segments + u"/x", u"http://h/y", result));
+    EXPECT_EQ(result, u"/y");
 }
 
 }  // namespace
