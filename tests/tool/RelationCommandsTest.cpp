@@ -53,9 +53,9 @@ const Case kCases[] = {
      1,
      "s:a\n",
      "kaurl normalize: argument 2: not valid UTF-8\n"},
-    {{"relative", "http://a/b/c/d;p?q", "http://a/b/g", "http://x/y", "https://a/b"},
+    {{"relative", "http://a/b/c/d;p?q", "http://a/b/c/g", "http://x/y", "https://a/b"},
      0,
-     "../g\n//x/y\nhttps://a/b\n"},
+     "g\n//x/y\nhttps://a/b\n"},
     {{"relative", "--json", "s:/a/b", "-"},
      0,
      R"({"base":"s:/a/b","target":"s:/a/c","reference":"c"})"
