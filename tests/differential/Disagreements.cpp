@@ -211,6 +211,18 @@ bool NormalizedReferenceMoves(const Disagreement& answers) {
            Resolve(probe, *answers.peer) != Resolve(probe, answers.input);
 }
 
+// A relative reference that ends in ".." which normalization cannot remove:
+// kaurl writes it as "../", as it writes "." as "./", so that a normalized
+// reference that names a directory ends in "/"; uriparser keeps "..". Both
+// lead to the same place.
+bool FinalDotDotGetsSlash(const Disagreement& answers) {
+    const std::string probe = "s://h/p/q/r?b";
+    return answers.operation == Operation::Normalize && SchemeOf(answers.input).empty() &&
+           *answers.kaurl == *answers.peer + "/" &&
+           HasAt(*answers.peer, answers.peer->size() - 2, "..") &&
+           Resolve(probe, *answers.kaurl) == Resolve(probe, *answers.peer);
+}
+
 // Make relative: uriparser answers "" for a target equal to the base, but
 // the empty reference resolves to the base's path as written, dot segments
 // included, while the target resolves without them.
@@ -250,6 +262,7 @@ constexpr Predicate kPredicates[] = {
     {"dot-segment-left", DotSegmentLeft},
     {"lower-case-hex-in-host", LowerCaseHexInHost},
     {"normalized-reference-moves", NormalizedReferenceMoves},
+    {"final-dot-dot-gets-slash", FinalDotDotGetsSlash},
     {"empty-reference-keeps-base-dots", EmptyReferenceKeepsBaseDots},
 };
 
