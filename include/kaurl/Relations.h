@@ -78,10 +78,14 @@ KAURL_API bool ResolveReference(const UTF16String& base, const UTF16String& refe
 /// as the media rule of kaurl::kamedia::ResolveReference reads it, its mount
 /// point kept as written (upper-case hex digits only), so that a URL built by
 /// kaurl::kamedia::CreateFromMountPointAndPath normalizes to the same text as
-/// its plain form.
+/// its plain form. A synthetic-importer URI gets the syntax-based rules only,
+/// so its identifier, a host to RFC 3986, is lowercased.
 ///
 /// - u"HTTP://Example.ORG:80/a/./b/../c%7e" gives u"http://example.org/a/c~".
-/// - u"abc/.." gives u"./": a relative reference keeps what it points to.
+/// - u"abc/.." gives u"./": a relative reference keeps what it points to
+///   against any base with an authority or a path that starts with "/".
+///   (Against a base like "foo:a", whose path has no hierarchy, dot segments
+///   resolve by the letter: "abc/.." gives "foo:/", "./" gives "foo:".)
 /// - u"x/../a:b" gives u"./a:b": a first segment of a relative reference
 ///   that holds ":" is kept from reading as a scheme.
 ///

@@ -98,7 +98,8 @@ bool MakeRelative(const UTF16String& base, const UTF16String& target, UTF16Strin
             return;
         }
         if (candidate.size() < best.size() ||
-            CountParentSegments(candidate) < CountParentSegments(best)) {
+            (candidate.size() == best.size() &&
+             CountParentSegments(candidate) < CountParentSegments(best))) {
             best = std::move(candidate);
         }
     };

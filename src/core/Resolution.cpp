@@ -5,6 +5,7 @@
 // a leading ".." of a rootless path); they are not applied, so every example
 // of section 5.4 gives the RFC's own answer.
 #include "core/Resolution.h"
+#include "core/CreateIfValid.h"
 
 #include "core/DotSegments.h"
 
@@ -90,7 +91,7 @@ bool ResolveReference(const URI& base, const UTF16String& reference, URI& result
                       ResolutionMode mode) {
     UTF16String target;
     return base.IsValid() && ResolveReference(base.GetURIString(), reference, target, mode) &&
-           Create(target, result);
+           detail::SwapInIfValid(target, result);
 }
 
 }  // namespace kaurl

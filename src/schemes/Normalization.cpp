@@ -3,6 +3,7 @@
 // and the equivalence of two texts under it.
 #include <algorithm>
 
+#include "core/CreateIfValid.h"
 #include "core/DotSegments.h"
 #include "core/EscapeNormalization.h"
 #include "kaurl/Relations.h"
@@ -118,7 +119,8 @@ bool AreEquivalent(const UTF16String& first, const UTF16String& second, Normaliz
 
 bool Normalize(const URI& uri, URI& normalized) {
     UTF16String text;
-    return uri.IsValid() && Normalize(uri.GetURIString(), text) && Create(text, normalized);
+    return uri.IsValid() && Normalize(uri.GetURIString(), text) &&
+           detail::SwapInIfValid(text, normalized);
 }
 
 }  // namespace kaurl

@@ -2,6 +2,7 @@
 // Resolution and normalization whose result is an object of a scheme class,
 // and the media rule of resolution.
 #include "core/AsciiText.h"
+#include "core/CreateIfValid.h"
 #include "core/Resolution.h"
 #include "kaurl/file.h"
 #include "kaurl/http.h"
@@ -20,13 +21,14 @@ bool ResolveToObject(const Url& base, const UTF16String& reference, Url& result,
                      ResolutionMode mode, Resolve resolve) {
     UTF16String target;
     return base.IsValid() && resolve(base.GetURIString(), reference, target, mode) &&
-           Create(target, result);
+           detail::SwapInIfValid(target, result);
 }
 
 template <class Url>
 bool NormalizeToObject(const Url& url, Url& normalized) {
     UTF16String text;
-    return url.IsValid() && Normalize(url.GetURIString(), text) && Create(text, normalized);
+    return url.IsValid() && Normalize(url.GetURIString(), text) &&
+           detail::SwapInIfValid(text, normalized);
 }
 
 bool ResolveText(const UTF16String& base, const UTF16String& reference, UTF16String& result,

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "core/DotSegments.h"
+#include "kaurl/file.h"
 #include "kaurl/http.h"
 #include "kaurl/kamedia.h"
+#include "kaurl/kasynthetic.h"
 
 namespace {
 
@@ -185,7 +187,28 @@ TEST(ObjectResolution, ResultMustBeOfTheClass) {
     EXPECT_FALSE(kaurl::http::ResolveReference(http, u"//bad_host/", http));
     EXPECT_EQ(http.GetURIString(), u"http://a/b/g");
 
+    kaurl::file::URL file(u"file:///untouched");
+    EXPECT_TRUE(kaurl::file::ResolveReference(kaurl::file::URL(u"file:///a/b"), u"c", file));
+    EXPECT_EQ(file.GetFileName(), u"c");
+    EXPECT_FALSE(kaurl::file::ResolveReference(file, u"//host", file));  // no path
+    EXPECT_FALSE(kaurl::file::Normalize(kaurl::file::URL(u"file://h"), file));
+    EXPECT_EQ(file.GetURIString(), u"file:///a/c");
+
+    kaurl::kasynthetic::URL synthetic;
+    const kaurl::kasynthetic::URL importer(u"kasynthetic://Imp/x");
+    EXPECT_TRUE(kaurl::kasynthetic::ResolveReference(importer, u"//other", synthetic));
+    EXPECT_EQ(synthetic.GetSyntheticImporterID(), u"other");
+    EXPECT_FALSE(kaurl::kasynthetic::ResolveReference(importer, u"//", synthetic));
+    EXPECT_TRUE(kaurl::kasynthetic::Normalize(importer, synthetic));
+    EXPECT_EQ(synthetic.GetURIString(), u"kasynthetic://imp/x");
+
+    EXPECT_TRUE(kaurl::http::Normalize(kaurl::http::URL(u"HTTP://H:80"), http));
+    EXPECT_EQ(http.GetURIString(), u"http://h/");
+
     kaurl::URI uri;
+    EXPECT_TRUE(kaurl::Normalize(kaurl::URI(u"S://H/a/../b"), uri));
+    EXPECT_EQ(uri.GetURIString(), u"s://h/b");
+    EXPECT_FALSE(kaurl::Normalize(kaurl::URI(u"a/b"), uri));
     EXPECT_TRUE(kaurl::ResolveReference(kaurl::URI(u"s:/a/b"), u"c", uri));
     EXPECT_EQ(uri.GetPath(), u"/a/c");
     EXPECT_FALSE(kaurl::ResolveReference(kaurl::URI(u"/a"), u"c", uri));
