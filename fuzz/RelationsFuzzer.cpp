@@ -138,9 +138,10 @@ void CheckRelative(const Text& base, const Text& target) {
             "a relative reference resolves to where its target does");
 }
 
-// A reference without scheme or authority stays below the media base's mount
+// A reference without scheme or authority stays on the media base's mount
 // point: the target has the base's scheme and authority, as written but for
-// backslashes, which a media URL reads as slashes.
+// backslashes, which a media URL reads as slashes; and when the reference has
+// a path, no dot segment is left to climb above the mount point's root.
 void CheckMedia(const Text& base, const Text& reference) {
     kaurl::kamedia::URL url;
     Text target;
@@ -157,7 +158,9 @@ void CheckMedia(const Text& base, const Text& reference) {
     const Components t = Split(target);
     Require(t.scheme == b.scheme && t.authority == b.authority,
             "a media reference stays on the base's mount point");
-    Require(!HasDotSegment(t.path), "a media target climbs no higher than its mount point");
+    // A reference without path keeps the base's path as written.
+    Require(r.path.empty() || !HasDotSegment(t.path),
+            "a media target climbs no higher than its mount point");
 }
 
 }  // namespace
