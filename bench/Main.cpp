@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     kaurl::bench::RegisterBaselineBenchmarks();
     kaurl::bench::RegisterScalingBenchmarks();
     kaurl::bench::RegisterMemoryBenchmarks();
+    kaurl::bench::RegisterRelationBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

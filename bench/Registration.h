@@ -10,5 +10,6 @@ void RegisterOperationBenchmarks();
 void RegisterBaselineBenchmarks();
 void RegisterScalingBenchmarks();
 void RegisterMemoryBenchmarks();
+void RegisterRelationBenchmarks();
 
 }  // namespace kaurl::bench

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: BSL-1.0
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UBSan) and
-# runs each in turn for SECONDS (default 60). Fails on the first finding; the
+# runs each in turn for SECONDS (default 45). Fails on the first finding; the
 # input that caused it is left in build-fuzz/findings/.
 #
-#   scripts/fuzz.sh          # 60 s per target
+#   scripts/fuzz.sh          # 45 s per target
 #   scripts/fuzz.sh 3600     # an hour per target
 #
 # Inputs that reach new code are kept in build-fuzz/corpus-<target>/ and reused
@@ -12,7 +12,7 @@
 # or a good new input to the seeds, copy it into fuzz/corpus/<target>/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-60}
+seconds=${1:-45}
 build=$root/build-fuzz
 
 cd "$root"
@@ -20,7 +20,7 @@ cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz
 
 mkdir -p "$build/findings"
-for corpus in decomposition scheme-classes media-composition; do
+for corpus in decomposition scheme-classes media-composition relations; do
     target=kaurl_fuzz_${corpus//-/_}
     work=$build/corpus-$corpus
     mkdir -p "$work"

@@ -11,5 +11,5 @@ ctest --test-dir "${KAURL_BUILD_DIR:-$root/build}" --output-on-failure -j "$(npr
 "$root/scripts/windows.sh"
 "$root/scripts/arm64.sh"
 "$root/scripts/sanitizers.sh"
-"$root/scripts/fuzz.sh" 60
+"$root/scripts/fuzz.sh" 45
 "$root/scripts/packaging.sh"

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "ParseCommand.h"
 
-#include <cstdint>
 #include <iostream>
 
 #include "HumanOutput.h"
-#include "InputLines.h"
 #include "JsonOutput.h"
+#include "Operands.h"
 #include "UsageErrors.h"
 #include "Utf8Input.h"
 
@@ -14,21 +13,9 @@ namespace kaurl::tool {
 namespace {
 
 constexpr const char* kAutomaticClass = "auto";
-constexpr const char* kStandardInput = "-";
 
 bool IsClassName(const std::string& name) {
     return name == kAutomaticClass || UriClassNamed(name);
-}
-
-// CLI11 lets a positional take more values than its minimum only with
-// allow_extra_args, and with it reads a value written "[a,b]" as the list
-// "a", "b" and "[]" as no value at all. So allow_extra_args is switched off and
-// the minimum raised to the maximum: the positional still takes every value,
-// each exactly as written, and take_all() keeps CLI11 from counting the
-// values against that minimum.
-void TakeEveryValueAsWritten(CLI::Option* positional) {
-    const int unbounded = positional->get_expected_max();
-    positional->allow_extra_args(false)->expected(unbounded, unbounded)->take_all();
 }
 
 }  // namespace
@@ -70,28 +57,11 @@ ParseCommand::ParseCommand(CLI::App& parent)
 
 int ParseCommand::Run() {
     uriClass_ = UriClassNamed(className_);
-    if (uris_.empty()) {
-        ParseStandardInput();
-    }
-    std::uint64_t argumentNumber = 0;
-    for (const std::string& uri : uris_) {
-        ++argumentNumber;
-        if (uri == kStandardInput) {
-            ParseStandardInput();
-        } else {
-            ParseOne(uri, {InputPosition::Source::Argument, argumentNumber});
-        }
-    }
+    ForEachInput(uris_, 1, [this](const std::string& utf8, const InputPosition& position) {
+        ParseOne(utf8, position);
+    });
     std::cout.flush();
     return failed_ ? 1 : 0;
-}
-
-// Output goes through the buffer of standard output rather than being
-// flushed per line.
-void ParseCommand::ParseStandardInput() {
-    ForEachInputLine(std::cin, [this](const std::string& line, const InputPosition& position) {
-        ParseOne(line, position);
-    });
 }
 
 void ParseCommand::ParseOne(const std::string& utf8, const InputPosition& position) {

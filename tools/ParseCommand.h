@@ -23,7 +23,6 @@ public:
     int Run() override;
 
 private:
-    void ParseStandardInput();
     void ParseOne(const std::string& utf8, const InputPosition& position);
 
     std::string className_ = "auto";

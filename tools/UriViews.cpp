@@ -158,6 +158,8 @@ UriView WithInput(UriView view, const UTF16String& text) {
     return view;
 }
 
+}  // namespace
+
 UriClass ClassForScheme(const URI& uri) {
     if (kamedia::IsKAMediaURI(uri)) {
         return UriClass::Media;
@@ -173,8 +175,6 @@ UriClass ClassForScheme(const URI& uri) {
     }
     return UriClass::Generic;
 }
-
-}  // namespace
 
 const char* NameOf(UriClass uriClass) {
     return kClassNames[static_cast<std::size_t>(uriClass)].second;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Label.h"
+#include "kaurl/URI.h"
 #include "ostracore/Strings.h"
 
 namespace kaurl::tool {
@@ -23,6 +24,10 @@ const char* NameOf(UriClass uriClass);
 
 // The class called `name`, or nothing for an unknown name.
 std::optional<UriClass> UriClassNamed(std::string_view name);
+
+// The class that handles the scheme of `uri`, or the generic class when no
+// scheme class does.
+UriClass ClassForScheme(const URI& uri);
 
 // One getter of a URI class and what it returned, converted to UTF-8.
 struct UriField {

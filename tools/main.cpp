@@ -7,8 +7,11 @@
 #include <CLI/CLI.hpp>
 
 #include "ComposeCommand.h"
+#include "NormalizeCommand.h"
 #include "ParseCommand.h"
 #include "ProcessStart.h"
+#include "RelativeCommand.h"
+#include "ResolveCommand.h"
 #include "SelfTestCommand.h"
 #include "SubstituteCommand.h"
 #include "UsageErrors.h"
@@ -33,6 +36,9 @@ int main(int argc, char** argv) {
     kaurl::tool::ParseCommand parse(app);
     kaurl::tool::ComposeCommand compose(app);
     kaurl::tool::SubstituteCommand substitute(app);
+    kaurl::tool::ResolveCommand resolve(app);
+    kaurl::tool::NormalizeCommand normalize(app);
+    kaurl::tool::RelativeCommand relative(app);
     kaurl::tool::SelfTestCommand selfTest(app);
 
     // CLI11 takes them last one first.
@@ -43,7 +49,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return kaurl::tool::AnswerParseError(app, error);
     }
-    kaurl::tool::Subcommand* const subcommands[] = {&parse, &compose, &substitute, &selfTest};
+    kaurl::tool::Subcommand* const subcommands[] = {&parse,     &compose,  &substitute, &resolve,
+                                                    &normalize, &relative, &selfTest};
     for (kaurl::tool::Subcommand* subcommand : subcommands) {
         if (subcommand->Chosen()) {
             return subcommand->Run();

@@ -18,7 +18,15 @@ TEST(CommandLine, VersionIsTheProjectVersion) {
 
 TEST(CommandLine, EveryCommandHasHelpWithAnExample) {
     const std::vector<std::vector<std::string>> commands = {
-        {}, {"parse"}, {"compose"}, {"compose", "media"}, {"compose", "synthetic"}, {"substitute"},
+        {},
+        {"parse"},
+        {"compose"},
+        {"compose", "media"},
+        {"compose", "synthetic"},
+        {"substitute"},
+        {"resolve"},
+        {"normalize"},
+        {"relative"},
     };
     for (std::vector<std::string> arguments : commands) {
         arguments.push_back("--help");
@@ -47,7 +55,11 @@ TEST(CommandLine, UsageErrorsAreOneLineWithoutTheUsersText) {
     const std::string separator = "kaurl substitute: --separator: must be / or \\";
     expect({}, "kaurl: A subcommand is required");
     expect({"secret"},
-           "kaurl: unknown subcommand; expected parse, compose, substitute or selftest");
+           "kaurl: unknown subcommand; expected parse, compose, substitute, resolve, normalize, "
+           "relative or selftest");
+    expect({"resolve"}, "kaurl resolve: BASE is required");
+    expect({"normalize", "--syntax-only=secret"},
+           "kaurl normalize: an option was given a value it does not take");
     expect({"--secret"}, "kaurl: " + extra);
     expect({"parse", "--as", "secret"},
            "kaurl parse: --as: unknown class; expected uri, kamedia, kasynthetic, file, http or "

@@ -31,7 +31,9 @@ _kaurl() {
         # belong to the word before them.
         [[ $word == [:=] || ${COMP_WORDS[i - 1]} == [:=] ]] && continue
         case $command/$word in
-            /parse | /compose | /substitute | /selftest) command=$word ;;
+            /parse | /compose | /substitute | /resolve | /normalize | /relative | /selftest)
+                command=$word
+                ;;
             compose/media | compose/synthetic) command="$command $word" ;;
             */--as | */--separator) [[ ${COMP_WORDS[i + 1]} == = ]] || ((i++)) ;;
             */-) ((operands++)) ;;
@@ -42,7 +44,7 @@ _kaurl() {
 
     local options words=""
     case $command in
-        "") options="--help --version" words="parse compose substitute selftest" ;;
+        "") options="--help --version" words="parse compose substitute resolve normalize relative selftest" ;;
         parse) options="--as --json --check --create --help" ;;
         compose) options="--help" words="media synthetic" ;;
         substitute)
@@ -50,6 +52,9 @@ _kaurl() {
             # "-" reads the URIs from standard input; offered once a "-" is typed.
             ((operands == 0)) && options="- $options"
             ;;
+        resolve) options="--non-strict --json --help" ;;
+        normalize) options="--syntax-only --json --help" ;;
+        relative) options="--json --help" ;;
         *) options="--help" ;;
     esac
 
