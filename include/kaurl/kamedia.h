@@ -157,6 +157,9 @@ enum class LocalPathRefusal {
     LeavesMountPoint,             ///< The path has a ".." segment.
     WindowsName,                  ///< A name that Windows would read as something else.
     ControlCharacterInMountPath,  ///< The mount path holds a control character.
+    /// A Windows ANSI code page turns a name into another one that Windows
+    /// reads as something else: u"\uff0e\uff0e" becomes "..".
+    ChangedByCodePage = 11,
 };
 
 /// A short English text for `refusal`, for a log or a message:
@@ -171,7 +174,11 @@ enum class LocalPathRefusal {
 KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept;
 
 /// The local path of the URL's file below `mountPointPath`, checked so that it
-/// cannot leave the mount path: meant for URLs from other machines and users.
+/// stays below the mount path and names no device, also after a Windows
+/// program converts it to one of the ANSI code pages named below: meant for
+/// URLs from other machines and users. After such a conversion it may name
+/// another file below the mount path (best fit also turns U+00E9, an "e" with acute
+/// accent, into "e").
 /// Returns true and fills `localPath` when the URL passes every check; returns
 /// false, leaves `localPath` untouched and, when `refusal` is given, stores the
 /// reason there, when it does not.
@@ -206,7 +213,27 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, COM and LPT with a
 ///    superscript digit (U+00B9, U+00B2, U+00B3), CONIN$ and CONOUT$ (`u"Con"`,
 ///    `u"nul.txt"`, `u"com\u00b9.log"`);
-/// 8. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
+/// 8. on every platform, a path that a Windows program would read as one of
+///    the above after converting it to an ANSI code page
+///    (LocalPathRefusal::ChangedByCodePage): for each of the code pages 874,
+///    932, 936, 949, 950 and 1250 to 1258, unless some character of the
+///    decoded path has no mapping in that page (the conversion would write the
+///    default character, so a program using that page cannot open the path at
+///    all), each character that the page converts to an ASCII character,
+///    natively or by best fit, or to a superscript digit is replaced by it and
+///    the others are kept; the path is refused when the result, split at "/"
+///    and the backslash, has a name that is "..", ends in "." or a space, is a
+///    device name or holds ":". So U+FF0E (fullwidth full stop) counts as ".",
+///    U+FF0F and U+2215 as "/", U+00A5 (yen sign) as the backslash in code page
+///    932 and U+20A9 (won sign) in 949, fullwidth letters as ASCII ones:
+///    `u"\uff0e\uff0e\uff0fetc"`, `u"\uff23\uff2f\uff2e.mxf"` and
+///    `u"C\uff1a\uff3cWindows"` are refused; `u"price\u00a5.mxf"`,
+///    `u"clip\uff0emov"` and `u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf"`
+///    (no ANSI code page has both the katakana and U+FF1A) are not. Characters
+///    `< > | ? * "` that the conversion produces are not refused: they only
+///    make the name impossible to open. OEM code pages, and UTF-8 as the ANSI
+///    code page, are out of scope;
+/// 9. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///
 /// @note The check is on the text alone: it touches no file system and follows

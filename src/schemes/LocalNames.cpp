@@ -17,8 +17,14 @@ char16_t ToUpperAscii(char16_t unit) {
     return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
 }
 
+}  // namespace
+
+bool IsControlCharacter(char16_t unit) {
+    return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
+}
+
 // Windows reads a device name before any extension, and ignores the spaces
-// between the two: u"nul.txt" and u"NUL .tar.gz" are both the device NUL.
+// between the two.
 bool IsDeviceName(const UTF16String& name) {
     UTF16String base = name.substr(0, name.find(u'.'));
     base.erase(base.find_last_not_of(u' ') + 1);
@@ -33,12 +39,6 @@ bool IsDeviceName(const UTF16String& name) {
            std::find(std::begin(kNumberedDevicePrefixes), std::end(kNumberedDevicePrefixes),
                      view.substr(0, prefixLength)) != std::end(kNumberedDevicePrefixes) &&
            kDeviceDigits.find(view.back()) != std::u16string_view::npos;
-}
-
-}  // namespace
-
-bool IsControlCharacter(char16_t unit) {
-    return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
 }
 
 bool IsSpecialToWindows(const UTF16String& name) {

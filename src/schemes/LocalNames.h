@@ -18,4 +18,9 @@ bool IsControlCharacter(char16_t unit);
 // superscript digit 1 to 3, CONIN$, CONOUT$): u"nul.txt", u"Com\u00b9".
 bool IsSpecialToWindows(const UTF16String& name);
 
+// Whether Windows reads `name` (one segment) as a reserved device, in any case,
+// alone or with an extension, spaces before the extension ignored: u"nul.txt",
+// u"NUL .tar.gz", u"Com\u00b9".
+bool IsDeviceName(const UTF16String& name);
+
 }  // namespace kaurl::detail

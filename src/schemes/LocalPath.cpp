@@ -5,6 +5,7 @@
 
 #include "core/AsciiText.h"
 #include "kaurl/kamedia.h"
+#include "schemes/CodePageNames.h"
 #include "schemes/LocalNames.h"
 #include "schemes/StrictPercentDecoding.h"
 
@@ -67,6 +68,9 @@ const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept {
                    "character or device name, or a final '.' or space";
         case LocalPathRefusal::ControlCharacterInMountPath:
             return "the mount path holds a control character";
+        case LocalPathRefusal::ChangedByCodePage:
+            return "a Windows ANSI code page turns a name of the path into '..', a device name, "
+                   "a name holding ':' or one ending in '.' or a space";
     }
     return "unknown reason";
 }
@@ -96,6 +100,9 @@ bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPath, UTF16St
     }
     if (std::any_of(names.begin(), names.end(), detail::IsSpecialToWindows)) {
         return Refuse(LocalPathRefusal::WindowsName, refusal);
+    }
+    if (detail::IsChangedByCodePage(decoded)) {
+        return Refuse(LocalPathRefusal::ChangedByCodePage, refusal);
     }
     if (names.empty()) {
         return Refuse(LocalPathRefusal::NamesNoFile, refusal);

@@ -154,10 +154,11 @@ TEST(LocalPath, RefusesWithTheFirstReasonThatApplies) {
 
 TEST(LocalPath, DescribesEachRefusalInItsOwnWords) {
     std::set<std::string> texts;
-    for (int value = 0; value <= static_cast<int>(LocalPathRefusal::ControlCharacterInMountPath);
-         ++value) {
-        const std::string text =
-            kaurl::kamedia::DescribeLocalPathRefusal(static_cast<LocalPathRefusal>(value));
+    using R = LocalPathRefusal;
+    for (const R refusal : {R::InvalidURL, R::NamesNoFile, R::MalformedEscape, R::NotUTF8,
+                            R::ControlCharacter, R::LeavesMountPoint, R::WindowsName,
+                            R::ControlCharacterInMountPath, R::ChangedByCodePage}) {
+        const std::string text = kaurl::kamedia::DescribeLocalPathRefusal(refusal);
         EXPECT_TRUE(texts.insert(text).second) << text;
         EXPECT_NE(text.back(), '.') << text;
     }
