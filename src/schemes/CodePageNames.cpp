@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "schemes/LocalNames.h"
@@ -40,10 +41,11 @@ std::pair<const SpecialFit*, const SpecialFit*> SpecialFitsOf(char16_t unit) {
     return std::equal_range(std::begin(kSpecialFits), std::end(kSpecialFits), unit, ByCodeUnit());
 }
 
-// `path` as the code page with bit `page` reads it back: each character that
-// the page converts to a special character replaced by that character.
-UTF16String Convert(const UTF16String& path, std::uint16_t page) {
-    UTF16String converted = path;
+// `path` as the code page with bit `page` reads it back, into `converted`:
+// each character that the page converts to a special character replaced by
+// that character.
+void Convert(const UTF16String& path, std::uint16_t page, UTF16String& converted) {
+    converted.assign(path);
     for (char16_t& unit : converted) {
         if (IsAscii(unit)) {
             continue;
@@ -55,15 +57,14 @@ UTF16String Convert(const UTF16String& path, std::uint16_t page) {
             unit = fit->readAs;
         }
     }
-    return converted;
 }
 
-bool IsReadAsAnotherName(const UTF16String& name) {
+bool IsReadAsAnotherName(std::u16string_view name) {
     return !name.empty() && (name.back() == u'.' || name.back() == u' ' ||
-                             name.find(u':') != UTF16String::npos || IsDeviceName(name));
+                             name.find(u':') != std::u16string_view::npos || IsDeviceName(name));
 }
 
-bool HasNameReadAsAnother(const UTF16String& path) {
+bool HasNameReadAsAnother(std::u16string_view path) {
     std::size_t start = 0;
     while (start <= path.size()) {
         const std::size_t end = std::min(path.find_first_of(u"/\\", start), path.size());
@@ -93,10 +94,14 @@ bool IsChangedByCodePage(const UTF16String& path) {
                       [&changing](const SpecialFit& fit) { changing |= fit.pages; });
     }
     changing &= pages;
+    UTF16String converted;
     for (std::size_t bit = 0; bit < codepages::kCodePageCount; ++bit) {
         const auto page = static_cast<std::uint16_t>(1U << bit);
-        if ((changing & page) != 0 && HasNameReadAsAnother(Convert(path, page))) {
-            return true;
+        if ((changing & page) != 0) {
+            Convert(path, page, converted);
+            if (HasNameReadAsAnother(converted)) {
+                return true;
+            }
         }
     }
     return false;

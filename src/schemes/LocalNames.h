@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSL-1.0
 #pragma once
 
+#include <string_view>
+
 #include "ostracore/Strings.h"
 
 // What the names of a checked local path may not be; internal to the library.
@@ -21,6 +23,6 @@ bool IsSpecialToWindows(const UTF16String& name);
 // Whether Windows reads `name` (one segment) as a reserved device, in any case,
 // alone or with an extension, spaces before the extension ignored: u"nul.txt",
 // u"NUL .tar.gz", u"Com\u00b9".
-bool IsDeviceName(const UTF16String& name);
+bool IsDeviceName(std::u16string_view name);
 
 }  // namespace kaurl::detail
