@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "MediaPieces.h"
 #include "schemes/codepages/CodePageTables.h"
 #include "support/UrlState.h"
 
@@ -202,30 +203,11 @@ bool IsUnreservedOrEscape(char16_t unit) {
            unit == u'~' || unit == u'%';
 }
 
-// The three texts of one run: the first two code units choose where the rest
-// is cut into mount point, path and mount path.
-struct Pieces {
-    Text mountPoint, path, mountPath;
-};
-
-Pieces Split(const Text& units) {
-    Pieces pieces;
-    if (units.size() < 2) {
-        return pieces;
-    }
-    const Text rest = units.substr(2);
-    const std::size_t mountPointSize = units[0] % (rest.size() + 1);
-    const std::size_t pathSize = units[1] % (rest.size() - mountPointSize + 1);
-    pieces.mountPoint = rest.substr(0, mountPointSize);
-    pieces.path = rest.substr(mountPointSize, pathSize);
-    pieces.mountPath = rest.substr(mountPointSize + pathSize);
-    return pieces;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Pieces pieces = Split(kaurl::fuzz::CodeUnits(data, size));
+    kaurl::fuzz::MediaPieces pieces =
+        kaurl::fuzz::SplitMediaPieces(kaurl::fuzz::CodeUnits(data, size));
     // The round trip holds for text that UTF-8 can carry: each piece on its
     // own must be well-formed (a cut may split a surrogate pair).
     if (!kaurl::fuzz::IsWellFormedUTF16(pieces.mountPoint) ||
