@@ -19,8 +19,9 @@ using ostracore::UTF16String;
 // best fit: U+FF0E to ".", U+00A5 to the backslash in page 932) or to a
 // superscript digit is replaced by it; the others are kept.
 // u"\uff0e\uff0e/x" and u"\uff23\uff2f\uff2e.mxf" are changed, u"caf\u00e9.mxf"
-// and u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf" are not (no ANSI code
-// page converts both the katakana and U+FF1A).
+// and u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf" are not (the pages that
+// convert the katakana keep U+FF1A, and those that turn it into ":" cannot
+// convert the katakana).
 bool IsChangedByCodePage(const UTF16String& path);
 
 }  // namespace kaurl::detail
