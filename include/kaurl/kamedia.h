@@ -232,10 +232,10 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    `u"clip\uff0emov"` and
 ///    `u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf"` (the pages that have
 ///    the katakana keep U+FF1A, fullwidth colon, and the pages that turn it
-///    into ":" cannot convert the katakana) are not. Characters `< > | ? * "`
-///    that the conversion produces are not refused: they only make the name
-///    impossible to open. OEM code pages, and UTF-8 as the ANSI code page, are
-///    out of scope;
+///    into ":" cannot convert the katakana) are not. Characters `< > | ? *`
+///    and the double quote that the conversion produces are not refused: they
+///    only make the name impossible to open. OEM code pages, and UTF-8 as the
+///    ANSI code page, are out of scope;
 /// 9. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///
