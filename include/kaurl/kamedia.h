@@ -216,26 +216,26 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 /// 8. on every platform, a path that a Windows program would read as one of the
 ///    above after converting it to an ANSI code page
 ///    (LocalPathRefusal::ChangedByCodePage): for each of the code pages 874,
-///    932, 936, 949, 950 and 1250 to 1258, unless some character of the decoded
-///    path has no mapping in that page (the conversion would write the default
+///    932, 936, 949, 950 and 1250 to 1258, unless some character of the names
+///    has no mapping in that page (the conversion would write the default
 ///    character, so a program using that page cannot open the path at all),
-///    each character that the page converts to an ASCII character, natively or
-///    by best fit, or to a superscript digit (code page 1254 turns U+2082,
-///    subscript two, into U+00B2) is replaced by it and the others are kept;
-///    the path is refused when the result, split at "/" and the backslash, has
-///    a name that is "..", ends in "." or a space, is a device name or holds
-///    ":". So U+FF0E (fullwidth full stop) counts as ".", U+FF0F and U+2215 as
-///    "/", U+00A5 (yen sign) as the backslash in code page 932 and U+20A9 (won
-///    sign) in 949, fullwidth letters as ASCII ones:
+///    each character of the names that the page converts to an ASCII character,
+///    natively or by best fit, or to a superscript digit (code page 1254 turns
+///    U+2082, subscript two, into U+00B2) is replaced by it and the others are
+///    kept; the path is refused when a name so converted, split again at "/"
+///    and the backslash, has a piece that is "..", ends in "." or a space, is a
+///    device name or holds ":". So U+FF0E (fullwidth full stop) counts as ".",
+///    U+FF0F and U+2215 as "/", U+00A5 (yen sign) as the backslash in code page
+///    932 and U+20A9 (won sign) in 949, fullwidth letters as ASCII ones:
 ///    `u"\uff0e\uff0e\uff0fetc"`, `u"\uff23\uff2f\uff2e.mxf"` and
 ///    `u"C\uff1a\uff3cWindows"` are refused; `u"price\u00a5.mxf"`,
 ///    `u"clip\uff0emov"` and
 ///    `u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf"` (the pages that have
 ///    the katakana keep U+FF1A, fullwidth colon, and the pages that turn it
-///    into ":" cannot convert the katakana) are not. Characters `< > | ? *`
-///    and the double quote that the conversion produces are not refused: they
-///    only make the name impossible to open. OEM code pages, and UTF-8 as the
-///    ANSI code page, are out of scope;
+///    into ":" cannot convert the katakana) are not. Characters `< > | ? *` and
+///    the double quote that the conversion produces are not refused: they only
+///    make the name impossible to open. OEM code pages, and UTF-8 as the ANSI
+///    code page, are out of scope;
 /// 9. a path with no name left: `u"kamedia://grid"`, `u"kamedia://grid/./"`
 ///    (LocalPathRefusal::NamesNoFile).
 ///

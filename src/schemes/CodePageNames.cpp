@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "schemes/LocalNames.h"
 #include "schemes/codepages/CodePageTables.h"
@@ -41,11 +42,11 @@ std::pair<const SpecialFit*, const SpecialFit*> SpecialFitsOf(char16_t unit) {
     return std::equal_range(std::begin(kSpecialFits), std::end(kSpecialFits), unit, ByCodeUnit());
 }
 
-// `path` as the code page with bit `page` reads it back, into `converted`:
+// `name` as the code page with bit `page` reads it back, into `converted`:
 // each character that the page converts to a special character replaced by
 // that character.
-void Convert(const UTF16String& path, std::uint16_t page, UTF16String& converted) {
-    converted.assign(path);
+void Convert(const UTF16String& name, std::uint16_t page, UTF16String& converted) {
+    converted.assign(name);
     for (char16_t& unit : converted) {
         if (IsAscii(unit)) {
             continue;
@@ -78,27 +79,32 @@ bool HasNameReadAsAnother(std::u16string_view path) {
 
 }  // namespace
 
-bool IsChangedByCodePage(const UTF16String& path) {
+bool IsChangedByCodePage(const std::vector<UTF16String>& names) {
     std::uint16_t pages = codepages::kAllCodePages;
     std::uint16_t changing = 0;
-    for (const char16_t unit : path) {
-        if (IsAscii(unit)) {
-            continue;
+    for (const UTF16String& name : names) {
+        for (const char16_t unit : name) {
+            if (IsAscii(unit)) {
+                continue;
+            }
+            pages &= PagesThatConvert(unit);
+            if (pages == 0) {
+                return false;
+            }
+            const auto fits = SpecialFitsOf(unit);
+            std::for_each(fits.first, fits.second,
+                          [&changing](const SpecialFit& fit) { changing |= fit.pages; });
         }
-        pages &= PagesThatConvert(unit);
-        if (pages == 0) {
-            return false;
-        }
-        const auto fits = SpecialFitsOf(unit);
-        std::for_each(fits.first, fits.second,
-                      [&changing](const SpecialFit& fit) { changing |= fit.pages; });
     }
     changing &= pages;
     UTF16String converted;
     for (std::size_t bit = 0; bit < codepages::kCodePageCount; ++bit) {
         const auto page = static_cast<std::uint16_t>(1U << bit);
-        if ((changing & page) != 0) {
-            Convert(path, page, converted);
+        if ((changing & page) == 0) {
+            continue;
+        }
+        for (const UTF16String& name : names) {
+            Convert(name, page, converted);
             if (HasNameReadAsAnother(converted)) {
                 return true;
             }

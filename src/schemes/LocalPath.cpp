@@ -101,7 +101,7 @@ bool ResolveLocalPath(const URL& url, const UTF16String& mountPointPath, UTF16St
     if (std::any_of(names.begin(), names.end(), detail::IsSpecialToWindows)) {
         return Refuse(LocalPathRefusal::WindowsName, refusal);
     }
-    if (detail::IsChangedByCodePage(decoded)) {
+    if (detail::IsChangedByCodePage(names)) {
         return Refuse(LocalPathRefusal::ChangedByCodePage, refusal);
     }
     if (names.empty()) {

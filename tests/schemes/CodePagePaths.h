@@ -10,6 +10,7 @@ inline constexpr const char16_t* kAcceptedDespiteCodePages[] = {
     u"a\u2024b.mxf",                                    // one dot leader
     u"clip\uff0emov",                                   // fullwidth full stop
     u"caf\u00e9.mxf",                                   // best fit: "cafe.mxf"
+    u"\u00e9/./x.mxf",                                  // "." is no name
     u"\u8868.mxf",                                      // 932: its second byte is 0x5C
     u"\u30bd\u30d5\u30c8.mxf",                          // 932: the same
     u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf",  // ":" only where katakana is unknown

@@ -56,6 +56,7 @@ TEST(CodePage, RefusesWhatBestFitTurnsIntoAnotherName) {
         {u"COM\u2082", R::ChangedByCodePage},
         {u"caf\u00e9\uff0e", R::ChangedByCodePage},  // a page that has both
         {u"a%EF%BC%8E", R::ChangedByCodePage},       // decoded first
+        {u"a/\uff0e/b", R::ChangedByCodePage},       // a name, unlike "."
         // Precedence.
         {u"\uff0e\uff0e/..", R::LeavesMountPoint},
         {u"\uff0e\uff0e/a:b", R::WindowsName},
