@@ -5,14 +5,18 @@
 // back the path (separators as backslashes) below the mount path, so every
 // encoding is decoded to what it came from. The checked local path of the
 // composed URL, and of a URL whose path is the raw text, stays below the mount
-// path, and agrees with the substitution wherever both apply.
+// path, also as each Windows ANSI code page reads it back, and agrees with the
+// substitution wherever both apply.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "MediaPieces.h"
+#include "schemes/codepages/CodePageTables.h"
 #include "support/UrlState.h"
 
 namespace {
@@ -67,12 +71,7 @@ std::vector<Text> SplitAtSeparators(const Text& text) {
     return names;
 }
 
-// A name that Windows reads as a device, a drive, a stream or another name.
-bool IsSpecialToWindows(const Text& name) {
-    if (name.find_first_of(u":<>\"|?*") != Text::npos || name.back() == u'.' ||
-        name.back() == u' ') {
-        return true;
-    }
+bool IsDeviceName(const Text& name) {
     Text stem = name.substr(0, name.find(u'.'));
     while (!stem.empty() && stem.back() == u' ') {
         stem.pop_back();
@@ -88,6 +87,58 @@ bool IsSpecialToWindows(const Text& name) {
     const Text prefix = stem.substr(0, 3);
     return stem.size() == 4 && (prefix == u"COM" || prefix == u"LPT") &&
            Text(u"0123456789\u00b9\u00b2\u00b3").find(stem[3]) != Text::npos;
+}
+
+// A name that Windows reads as a device, a drive, a stream or another name.
+bool IsReadAsAnotherName(const Text& name) {
+    return name.find(u':') != Text::npos || name.back() == u'.' || name.back() == u' ' ||
+           IsDeviceName(name);
+}
+
+// The same, or a name that Windows cannot open.
+bool IsSpecialToWindows(const Text& name) {
+    return name.find_first_of(u"<>\"|?*") != Text::npos || IsReadAsAnotherName(name);
+}
+
+// Whether the ANSI code page with bit `page` of the generated tables converts
+// every unit of `text`; then `converted` is `text` as the page reads it back,
+// each unit that the page converts to an ASCII character or superscript digit
+// replaced by it.
+bool ConvertWithCodePage(const Text& text, std::uint16_t page, Text& converted) {
+    namespace tables = kaurl::detail::codepages;
+    converted = text;
+    for (char16_t& unit : converted) {
+        const auto next = std::upper_bound(
+            std::begin(tables::kPageRuns), std::end(tables::kPageRuns), unit,
+            [](char16_t value, const tables::PageRun& run) { return value < run.first; });
+        if ((std::prev(next)->pages & page) == 0) {
+            return false;
+        }
+        for (const tables::SpecialFit& fit : tables::kSpecialFits) {
+            if (fit.codeUnit == unit && (fit.pages & page) != 0) {
+                unit = fit.readAs;
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+// Whether no ANSI code page that converts all of `path` turns a name of it into
+// "..", a device, a name holding ":" or one ending in "." or a space.
+bool KeepsItsNamesInEveryCodePage(const Text& path) {
+    for (std::size_t bit = 0; bit < kaurl::detail::codepages::kCodePageCount; ++bit) {
+        Text converted;
+        if (ConvertWithCodePage(path, static_cast<std::uint16_t>(1U << bit), converted)) {
+            const std::vector<Text> names = SplitAtSeparators(converted);
+            if (std::any_of(names.begin(), names.end(), [](const Text& name) {
+                    return !name.empty() && IsReadAsAnotherName(name);
+                })) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 Text WithSlashes(Text text) {
@@ -106,7 +157,9 @@ bool IsSafe(const kaurl::kamedia::URL& url, const Text& mountPath, const std::ve
            std::find(names.begin(), names.end(), u"..") == names.end() &&
            std::none_of(names.begin(), names.end(), IsSpecialToWindows) &&
            std::none_of(names.begin(), names.end(),
-                        [](const Text& name) { return name.size() > 255; });
+                        [](const Text& name) { return name.size() > 255; }) &&
+
+           KeepsItsNamesInEveryCodePage(below);
 }
 
 // ResolveLocalPath with each separator: a returned path is the mount path (less
@@ -157,6 +210,9 @@ void CheckLocalPath(const kaurl::kamedia::URL& url, const Text& mountPath) {
                     "a local path has no '..' or empty name below the mount path");
             Require(std::none_of(rest.begin(), rest.end(), IsControl),
                     "a local path has no control character below the mount path");
+            Require(KeepsItsNamesInEveryCodePage(rest),
+                    "no ANSI code page turns a name below the mount path into '..', a device, "
+                    "':' or a final '.' or space");
         }
         if (comparable) {
             Require(resolved == IsSafe(url, mountPath, names, below),
@@ -175,30 +231,11 @@ bool IsUnreservedOrEscape(char16_t unit) {
            unit == u'~' || unit == u'%';
 }
 
-// The three texts of one run: the first two code units choose where the rest
-// is cut into mount point, path and mount path.
-struct Pieces {
-    Text mountPoint, path, mountPath;
-};
-
-Pieces Split(const Text& units) {
-    Pieces pieces;
-    if (units.size() < 2) {
-        return pieces;
-    }
-    const Text rest = units.substr(2);
-    const std::size_t mountPointSize = units[0] % (rest.size() + 1);
-    const std::size_t pathSize = units[1] % (rest.size() - mountPointSize + 1);
-    pieces.mountPoint = rest.substr(0, mountPointSize);
-    pieces.path = rest.substr(mountPointSize, pathSize);
-    pieces.mountPath = rest.substr(mountPointSize + pathSize);
-    return pieces;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Pieces pieces = Split(kaurl::fuzz::CodeUnits(data, size));
+    kaurl::fuzz::MediaPieces pieces =
+        kaurl::fuzz::SplitMediaPieces(kaurl::fuzz::CodeUnits(data, size));
     // The round trip holds for text that UTF-8 can carry: each piece on its
     // own must be well-formed (a cut may split a surrogate pair).
     if (!kaurl::fuzz::IsWellFormedUTF16(pieces.mountPoint) ||

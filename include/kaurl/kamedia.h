@@ -169,6 +169,9 @@ enum class LocalPathRefusal {
     EmptyMountPath = 8,           ///< The mount path is empty.
     InvisibleCharacter = 9,       ///< The decoded path holds an invisible or reordering character.
     NameTooLong = 10,             ///< A name is longer than 255 UTF-16 code units.
+    /// A Windows ANSI code page turns a name into another one that Windows
+    /// reads as something else: u"\uff0e\uff0e" becomes "..".
+    ChangedByCodePage = 11,
 };
 
 /// A short English text for `refusal`, for a log or a message:
@@ -245,7 +248,29 @@ KAURL_API const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcep
 ///    CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, COM and LPT with a
 ///    superscript digit (U+00B9, U+00B2, U+00B3), CONIN$ and CONOUT$ (`u"Con"`,
 ///    `u"nul.txt"`, `u"com\u00b9.log"`);
-/// 10. (code pages)
+/// 10. on every platform, a path that a Windows program would read as one of the
+///    above after converting it to an ANSI code page
+///    (LocalPathRefusal::ChangedByCodePage): for each of the code pages 874,
+///    932, 936, 949, 950 and 1250 to 1258, unless some character of the names
+///    has no mapping in that page (the conversion would write the default
+///    character, so a program using that page cannot open the path at all),
+///    each character of the names that the page converts to an ASCII character,
+///    natively or by best fit, or to a superscript digit (code page 1254 turns
+///    U+2082, subscript two, into U+00B2) is replaced by it and the others are
+///    kept; the path is refused when a name so converted, split again at "/"
+///    and the backslash, has a piece that is "..", ends in "." or a space, is a
+///    device name or holds ":". So U+FF0E (fullwidth full stop) counts as ".",
+///    U+FF0F and U+2215 as "/", U+00A5 (yen sign) as the backslash in code page
+///    932 and U+20A9 (won sign) in 949, fullwidth letters as ASCII ones:
+///    `u"\uff0e\uff0e\uff0fetc"`, `u"\uff23\uff2f\uff2e.mxf"` and
+///    `u"C\uff1a\uff3cWindows"` are refused; `u"price\u00a5.mxf"`,
+///    `u"clip\uff0emov"` and
+///    `u"\u30cb\u30e5\u30fc\u30b9\uff1a\u7279\u96c6.mxf"` (the pages that have
+///    the katakana keep U+FF1A, fullwidth colon, and the pages that turn it
+///    into ":" cannot convert the katakana) are not. Characters `< > | ? *` and
+///    the double quote that the conversion produces are not refused: they only
+///    make the name impossible to open. OEM code pages, and UTF-8 as the ANSI
+///    code page, are out of scope;
 /// 11. a name longer than 255 UTF-16 code units, the most that NTFS and HFS+
 ///    store (LocalPathRefusal::NameTooLong). ext4 and APFS count 255 UTF-8
 ///    bytes instead, so a longer name that is not ASCII resolves and opening

@@ -114,10 +114,11 @@ enum kaurl_refusal {
     KAURL_REFUSAL_LEAVES_MOUNT_POINT = 5, /**< A ".." segment. */
     KAURL_REFUSAL_WINDOWS_NAME = 6,       /**< A name Windows reads otherwise. */
     KAURL_REFUSAL_CONTROL_CHARACTER_IN_MOUNT_PATH =
-        7,                                 /**< A control character in the mount path. */
-    KAURL_REFUSAL_EMPTY_MOUNT_PATH = 8,    /**< The mount path is empty. */
-    KAURL_REFUSAL_INVISIBLE_CHARACTER = 9, /**< An invisible or reordering character. */
-    KAURL_REFUSAL_NAME_TOO_LONG = 10       /**< A name longer than 255 UTF-16 code units. */
+        7,                                  /**< A control character in the mount path. */
+    KAURL_REFUSAL_EMPTY_MOUNT_PATH = 8,     /**< The mount path is empty. */
+    KAURL_REFUSAL_INVISIBLE_CHARACTER = 9,  /**< An invisible or reordering character. */
+    KAURL_REFUSAL_NAME_TOO_LONG = 10,       /**< A name longer than 255 UTF-16 code units. */
+    KAURL_REFUSAL_CHANGED_BY_CODE_PAGE = 11 /**< A Windows ANSI code page reads a name otherwise. */
 };
 
 /** Options of kaurl_resolve_reference, combined with "|"; 0 is strict RFC 3986. */

@@ -30,6 +30,8 @@ static_assert(KAURL_REFUSAL_EMPTY_MOUNT_PATH == static_cast<int>(LocalPathRefusa
 static_assert(KAURL_REFUSAL_INVISIBLE_CHARACTER ==
               static_cast<int>(LocalPathRefusal::InvisibleCharacter));
 static_assert(KAURL_REFUSAL_NAME_TOO_LONG == static_cast<int>(LocalPathRefusal::NameTooLong));
+static_assert(KAURL_REFUSAL_CHANGED_BY_CODE_PAGE ==
+              static_cast<int>(LocalPathRefusal::ChangedByCodePage));
 
 bool SeparatorOf(int separator, PathSeparator& native) {
     switch (separator) {

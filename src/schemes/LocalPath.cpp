@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/AsciiText.h"
+#include "schemes/CodePageNames.h"
 #include "schemes/InvisibleCharacters.h"
 #include "schemes/LocalNames.h"
 #include "schemes/StrictPercentDecoding.h"
@@ -95,6 +96,9 @@ bool CheckNames(const UTF16String& path, std::vector<UTF16String>& names,
     if (std::any_of(split.begin(), split.end(), IsSpecialToWindows)) {
         return Refuse(LocalPathRefusal::WindowsName, &refusal);
     }
+    if (IsChangedByCodePage(split)) {
+        return Refuse(LocalPathRefusal::ChangedByCodePage, &refusal);
+    }
     if (std::any_of(split.begin(), split.end(), IsTooLong)) {
         return Refuse(LocalPathRefusal::NameTooLong, &refusal);
     }
@@ -135,6 +139,9 @@ const char* DescribeLocalPathRefusal(LocalPathRefusal refusal) noexcept {
                    "would make a name look like another";
         case LocalPathRefusal::NameTooLong:
             return "the path has a name longer than 255 UTF-16 code units";
+        case LocalPathRefusal::ChangedByCodePage:
+            return "a Windows ANSI code page turns a name of the path into '..', a device name, "
+                   "a name holding ':' or one ending in '.' or a space";
     }
     return "unknown reason";
 }

@@ -231,7 +231,7 @@ TEST(LocalPath, DisplayNameIsTheLastDecodedName) {
 
 TEST(LocalPath, DescribesEachRefusalInItsOwnWords) {
     std::set<std::string> texts;
-    for (int value = 0; value <= static_cast<int>(LocalPathRefusal::NameTooLong); ++value) {
+    for (int value = 0; value <= static_cast<int>(LocalPathRefusal::ChangedByCodePage); ++value) {
         const std::string text =
             kaurl::kamedia::DescribeLocalPathRefusal(static_cast<LocalPathRefusal>(value));
         EXPECT_TRUE(texts.insert(text).second) << text;
