@@ -20,6 +20,11 @@ namespace kaurl {
 
 using ostracore::UTF16String;
 
+namespace detail {
+struct ReferenceText;
+struct URIBuilder;
+}  // namespace detail
+
 /// A URI text decomposed into the generic components of RFC 3986.
 ///
 /// The object keeps the text exactly as given, whether it is a valid URI (one
@@ -177,7 +182,10 @@ protected:
     bool valid;
 
 private:
+    friend struct detail::URIBuilder;
+
     KAURL_INTERNAL void Parse();
+    KAURL_INTERNAL void Decompose(const detail::ReferenceText& components);
 
     UTF16String uriString;
     std::map<std::string, UTF16String> parts;
