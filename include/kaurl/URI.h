@@ -21,7 +21,6 @@ namespace kaurl {
 using ostracore::UTF16String;
 
 namespace detail {
-struct ReferenceText;
 struct URIBuilder;
 }  // namespace detail
 
@@ -185,7 +184,6 @@ private:
     friend struct detail::URIBuilder;
 
     KAURL_INTERNAL void Parse();
-    KAURL_INTERNAL void Decompose(const detail::ReferenceText& components);
 
     UTF16String uriString;
     std::map<std::string, UTF16String> parts;

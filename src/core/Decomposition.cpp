@@ -16,6 +16,7 @@
 #include "core/DecompositionExpression.h"
 #include "core/PartNames.h"
 #include "core/ReferenceText.h"
+#include "core/URIBuilder.h"
 #include "kaurl/URI.h"
 
 namespace kaurl {
@@ -59,21 +60,19 @@ const DecompositionRegex& CompiledDecompositionExpression() {
 void URI::Parse() {
     detail::ReferenceText components;
     if (detail::ReadReference(uriString, components)) {
-        Decompose(components);
+        detail::URIBuilder::Decompose(*this, components);
     } else {
         // Matching limits exceeded: no parts, and the URI is invalid.
         valid = false;
     }
 }
 
-// Fills the part table from the components a reading of uriString finds (as
-// slices of it, or of the texts it was written from).
-void URI::Decompose(const detail::ReferenceText& components) {
+void detail::URIBuilder::Decompose(URI& uri, const ReferenceText& components) {
     bool completed = false;
     bool schemeStored = false;
     // The table is still empty here, so each value is built once and moved in.
-    const auto store = [this](const char* name, UTF16String value) {
-        parts.emplace(name, std::move(value));
+    const auto store = [&uri](const char* name, UTF16String value) {
+        uri.parts.emplace(name, std::move(value));
     };
     const auto storeSlice = [&store](const char* name, detail::TextView text) {
         if (!text.empty()) {
@@ -112,7 +111,7 @@ void URI::Decompose(const detail::ReferenceText& components) {
         // A facet that gave up: the parts stored so far stay, and the URI is
         // invalid.
     }
-    valid = completed && schemeStored;
+    uri.valid = completed && schemeStored;
 }
 
 }  // namespace kaurl

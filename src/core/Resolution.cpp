@@ -7,6 +7,7 @@
 #include "core/Resolution.h"
 
 #include "core/DotSegments.h"
+#include "core/URIBuilder.h"
 
 namespace kaurl {
 namespace detail {
@@ -92,7 +93,7 @@ bool URIBuilder::ResolveObject(const URI& base, const UTF16String& reference, UR
         return false;
     }
     URI target;
-    target.Decompose(Resolve(baseParts, referenceParts, mode, target.uriString));
+    Decompose(target, Resolve(baseParts, referenceParts, mode, target.uriString));
     if (!target.URI::IsValid()) {
         return false;
     }

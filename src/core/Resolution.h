@@ -17,12 +17,4 @@ UTF16String Resolve(const ReferenceText& base, const ReferenceText& reference, R
 ReferenceText Resolve(const ReferenceText& base, ReferenceText reference, ResolutionMode mode,
                       UTF16String& text);
 
-// Builds URI objects from components already known.
-struct URIBuilder {
-    // ResolveReference of an object: the target object is filled from the
-    // components the resolution wrote instead of decomposing its text again.
-    static bool ResolveObject(const URI& base, const UTF16String& reference, URI& result,
-                              ResolutionMode mode);
-};
-
 }  // namespace kaurl::detail
