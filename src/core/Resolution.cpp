@@ -86,9 +86,15 @@ UTF16String Resolve(const ReferenceText& base, const ReferenceText& reference,
 // same object as constructing it from the text, without a second search.
 bool URIBuilder::ResolveObject(const URI& base, const UTF16String& reference, URI& result,
                                ResolutionMode mode) {
+    if (!base.IsValid()) {
+        return false;
+    }
+    // Read through the getter, which a class may override, as the text
+    // overload would be given it.
+    const UTF16String baseText = base.GetURIString();
     ReferenceText baseParts;
     ReferenceText referenceParts;
-    if (!base.IsValid() || !ReadReference(base.uriString, baseParts) || !baseParts.hasScheme ||
+    if (!ReadReference(baseText, baseParts) || !baseParts.hasScheme ||
         !ReadReference(reference, referenceParts)) {
         return false;
     }
