@@ -2,9 +2,9 @@
 // Fuzz target for the relations between URIs. The input is a base, a line
 // feed and a reference (without a line feed, the text is both). For any text
 // nothing throws; normalization is idempotent; every result reads back with
-// the components it was built from; a relative reference resolves to where
-// its target does; and a reference resolved against a media URL stays within
-// the URL's mount point.
+// the components it was built from, and as an object is the object its text
+// constructs; a relative reference resolves to where its target does; and a
+// reference resolved against a media URL stays within the URL's mount point.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -163,6 +163,25 @@ void CheckMedia(const Text& base, const Text& reference) {
             "a media target climbs no higher than its mount point");
 }
 
+// The object overload builds its result without decomposing the text again.
+void CheckObject(const Text& base, const Text& reference, const Text& target,
+                 kaurl::ResolutionMode mode) {
+    kaurl::URI resolved;
+    Require(kaurl::ResolveReference(kaurl::URI(base), reference, resolved, mode),
+            "an object resolves where its text does");
+    const kaurl::URI constructed(target);
+    Require(resolved.IsValid() && constructed.IsValid() && resolved.GetURIString() == target &&
+                resolved.GetScheme() == constructed.GetScheme() &&
+                resolved.GetAuthority() == constructed.GetAuthority() &&
+                resolved.GetUserInfo() == constructed.GetUserInfo() &&
+                resolved.GetHost() == constructed.GetHost() &&
+                resolved.GetPort() == constructed.GetPort() &&
+                resolved.GetPath() == constructed.GetPath() &&
+                resolved.GetQuery() == constructed.GetQuery() &&
+                resolved.GetFragment() == constructed.GetFragment(),
+            "a resolved object is the object its text constructs");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -178,6 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 CheckResolution(base, reference, target);
             }
             CheckNormalization(target, kaurl::Normalization::SyntaxBased);
+            CheckObject(base, reference, target, mode);
         }
     }
     for (const Text* input : {&base, &reference}) {

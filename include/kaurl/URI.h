@@ -20,6 +20,10 @@ namespace kaurl {
 
 using ostracore::UTF16String;
 
+namespace detail {
+struct URIBuilder;
+}  // namespace detail
+
 /// A URI text decomposed into the generic components of RFC 3986.
 ///
 /// The object keeps the text exactly as given, whether it is a valid URI (one
@@ -177,6 +181,8 @@ protected:
     bool valid;
 
 private:
+    friend struct detail::URIBuilder;
+
     KAURL_INTERNAL void Parse();
 
     UTF16String uriString;

@@ -8,7 +8,6 @@
 // starts on a thread while another is running there (from a user's ctype
 // facet that builds a URI itself) cannot disturb it, no thread holds anything
 // of the library when it ends, and the library unloads cleanly after any use.
-#include <algorithm>
 #include <locale>
 #include <utility>
 
@@ -16,22 +15,22 @@
 
 #include "core/DecompositionExpression.h"
 #include "core/PartNames.h"
+#include "core/ReferenceText.h"
+#include "core/URIBuilder.h"
 #include "kaurl/URI.h"
 
 namespace kaurl {
 namespace {
-
-using Iterator = UTF16String::const_iterator;
 
 // Lowercases code unit by code unit with the single-unit tolower of the
 // global locale's ctype facet as it is now: scheme and host each read it at
 // their own step, since a facet may install another global locale. Nothing is
 // remembered between calls: any facet may map any code unit, and only the
 // code units of the text are shown to it.
-UTF16String Lowercase(Iterator first, Iterator last) {
+UTF16String Lowercase(detail::TextView text) {
     const std::locale locale;
     const auto& ctype = std::use_facet<std::ctype<wchar_t>>(locale);
-    UTF16String result(first, last);
+    UTF16String result(text);
     for (char16_t& unit : result) {
         unit = static_cast<char16_t>(ctype.tolower(static_cast<wchar_t>(unit)));
     }
@@ -59,60 +58,60 @@ const DecompositionRegex& CompiledDecompositionExpression() {
 }  // namespace detail
 
 void URI::Parse() {
+    detail::ReferenceText components;
+    if (detail::ReadReference(uriString, components)) {
+        detail::URIBuilder::Decompose(*this, components);
+    } else {
+        // Matching limits exceeded: no parts, and the URI is invalid.
+        valid = false;
+    }
+}
+
+void detail::URIBuilder::Decompose(URI& uri, const ReferenceText& components) {
     bool completed = false;
     bool schemeStored = false;
     // The table is still empty here, so each value is built once and moved in.
-    const auto store = [this](const char* name, UTF16String value) {
-        parts.emplace(name, std::move(value));
+    const auto store = [&uri](const char* name, UTF16String value) {
+        uri.parts.emplace(name, std::move(value));
     };
-    // Everything that can raise boost::regex_error, the user's facet
-    // included, runs inside this block.
-    try {
-        boost::match_results<Iterator> match;
-        if (boost::regex_search(uriString.cbegin(), uriString.cend(), match,
-                                detail::CompiledDecompositionExpression(),
-                                boost::regex_constants::match_default)) {
-            const auto& scheme = match[detail::kSchemeGroup];
-            if (scheme.first != scheme.second) {
-                store(part::kScheme, Lowercase(scheme.first, scheme.second));
-                schemeStored = true;
-            }
-            const auto storeSlice = [&store, &match](const char* name, int group) {
-                const auto& text = match[group];
-                if (text.first != text.second) {
-                    store(name, UTF16String(text.first, text.second));
-                }
-            };
-            storeSlice(part::kAuthority, detail::kAuthorityGroup);
-            storeSlice(part::kPath, detail::kPathGroup);
-            storeSlice(part::kQuery, detail::kQueryGroup);
-            storeSlice(part::kFragment, detail::kFragmentGroup);
-
-            // Authority split: user information up to the first "@", then the
-            // port after the first ":" that follows it, the rest is the host.
-            // A separator that is present stores its part even when empty, and
-            // the host is stored always; the other parts only when non-empty.
-            const auto& authority = match[detail::kAuthorityGroup];
-            Iterator hostBegin = authority.first;
-            Iterator hostEnd = authority.second;
-            const Iterator at = std::find(authority.first, authority.second, u'@');
-            if (at != authority.second) {
-                store(part::kUserInfo, UTF16String(authority.first, at));
-                hostBegin = at + 1;
-            }
-            const Iterator colon = std::find(hostBegin, authority.second, u':');
-            if (colon != authority.second) {
-                store(part::kPort, UTF16String(colon + 1, authority.second));
-                hostEnd = colon;
-            }
-            store(part::kHost, Lowercase(hostBegin, hostEnd));
-            completed = true;
+    const auto storeSlice = [&store](const char* name, detail::TextView text) {
+        if (!text.empty()) {
+            store(name, UTF16String(text));
         }
+    };
+    // The user's facet may raise boost::regex_error while lowercasing.
+    try {
+        if (!components.scheme.empty()) {
+            store(part::kScheme, Lowercase(components.scheme));
+            schemeStored = true;
+        }
+        storeSlice(part::kAuthority, components.authority);
+        storeSlice(part::kPath, components.path);
+        storeSlice(part::kQuery, components.query);
+        storeSlice(part::kFragment, components.fragment);
+
+        // Authority split: user information up to the first "@", then the
+        // port after the first ":" that follows it, the rest is the host.
+        // A separator that is present stores its part even when empty, and
+        // the host is stored always; the other parts only when non-empty.
+        detail::TextView host = components.authority;
+        const std::size_t at = host.find(u'@');
+        if (at != detail::TextView::npos) {
+            store(part::kUserInfo, UTF16String(host.substr(0, at)));
+            host.remove_prefix(at + 1);
+        }
+        const std::size_t colon = host.find(u':');
+        if (colon != detail::TextView::npos) {
+            store(part::kPort, UTF16String(host.substr(colon + 1)));
+            host = host.substr(0, colon);
+        }
+        store(part::kHost, Lowercase(host));
+        completed = true;
     } catch (const boost::regex_error&) {
-        // Compilation or matching limits exceeded, or a facet that gave up:
-        // the parts stored so far stay, and the URI is invalid.
+        // A facet that gave up: the parts stored so far stay, and the URI is
+        // invalid.
     }
-    valid = completed && schemeStored;
+    uri.valid = completed && schemeStored;
 }
 
 }  // namespace kaurl

@@ -51,6 +51,12 @@ bool ReadReference(const UTF16String& text, ReferenceText& parts) {
 
 UTF16String WriteReference(const ReferenceText& parts) {
     UTF16String text;
+    WriteReference(parts, text);
+    return text;
+}
+
+ReferenceText WriteReference(const ReferenceText& parts, UTF16String& text) {
+    text.clear();
     text.reserve(parts.scheme.size() + parts.authority.size() + parts.path.size() +
                  parts.query.size() + parts.fragment.size() + 7);
     if (parts.hasScheme) {
@@ -60,17 +66,25 @@ UTF16String WriteReference(const ReferenceText& parts) {
     if (parts.hasAuthority) {
         text += u"//";
         text.append(parts.authority.data(), parts.authority.size());
-    } else if (parts.path.size() >= 2 && parts.path[0] == u'/' && parts.path[1] == u'/') {
+    }
+    const std::size_t pathStart = text.size();
+    if (!parts.hasAuthority && parts.path.size() >= 2 && parts.path[0] == u'/' &&
+        parts.path[1] == u'/') {
         text += u"/.";
     }
     text.append(parts.path.data(), parts.path.size());
+    const std::size_t pathEnd = text.size();
     if (parts.hasQuery) {
         Append(text, u'?', parts.query);
     }
     if (parts.hasFragment) {
         Append(text, u'#', parts.fragment);
     }
-    return text;
+    // The path as written, "/." included; the other components are written
+    // exactly as given.
+    ReferenceText written = parts;
+    written.path = TextView(text.data() + pathStart, pathEnd - pathStart);
+    return written;
 }
 
 AuthorityText SplitAuthority(TextView authority) {

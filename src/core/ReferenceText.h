@@ -38,6 +38,11 @@ bool ReadReference(const UTF16String& text, ReferenceText& parts);
 // before it, which keeps it from reading back as an authority.
 UTF16String WriteReference(const ReferenceText& parts);
 
+// As WriteReference, into `text`; returns the components ReadReference would
+// read from it, so that the text need not be searched again: `parts` with its
+// path replaced by the path as written in `text` (its "/." included).
+ReferenceText WriteReference(const ReferenceText& parts, UTF16String& text);
+
 // An authority split as RFC 3986, section 3.2 reads it: user information up
 // to the first "@", then the host, a bracketed IP literal whole, then the
 // port after the next ":".

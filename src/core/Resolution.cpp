@@ -5,9 +5,9 @@
 // a leading ".." of a rootless path); they are not applied, so every example
 // of section 5.4 gives the RFC's own answer.
 #include "core/Resolution.h"
-#include "core/CreateIfValid.h"
 
 #include "core/DotSegments.h"
+#include "core/URIBuilder.h"
 
 namespace kaurl {
 namespace detail {
@@ -32,7 +32,8 @@ UTF16String Merge(const ReferenceText& base, TextView path) {
 
 }  // namespace
 
-UTF16String Resolve(const ReferenceText& base, ReferenceText reference, ResolutionMode mode) {
+ReferenceText Resolve(const ReferenceText& base, ReferenceText reference, ResolutionMode mode,
+                      UTF16String& text) {
     if (mode == ResolutionMode::NonStrict && reference.hasScheme &&
         EqualIgnoringAsciiCase(reference.scheme, base.scheme)) {
         reference.hasScheme = false;
@@ -70,7 +71,40 @@ UTF16String Resolve(const ReferenceText& base, ReferenceText reference, Resoluti
     target.hasFragment = reference.hasFragment;
     target.fragment = reference.fragment;
     target.path = path;
-    return WriteReference(target);
+    return WriteReference(target, text);
+}
+
+UTF16String Resolve(const ReferenceText& base, const ReferenceText& reference,
+                    ResolutionMode mode) {
+    UTF16String text;
+    Resolve(base, reference, mode, text);
+    return text;
+}
+
+// The result object built from the target's text and its components as the
+// resolution wrote them, which are what decomposing the text would find: the
+// same object as constructing it from the text, without a second search.
+bool URIBuilder::ResolveObject(const URI& base, const UTF16String& reference, URI& result,
+                               ResolutionMode mode) {
+    if (!base.IsValid()) {
+        return false;
+    }
+    // Read through the getter, which a class may override, as the text
+    // overload would be given it.
+    const UTF16String baseText = base.GetURIString();
+    ReferenceText baseParts;
+    ReferenceText referenceParts;
+    if (!ReadReference(baseText, baseParts) || !baseParts.hasScheme ||
+        !ReadReference(reference, referenceParts)) {
+        return false;
+    }
+    URI target;
+    Decompose(target, Resolve(baseParts, referenceParts, mode, target.uriString));
+    if (!target.URI::IsValid()) {
+        return false;
+    }
+    result.swap(target);
+    return true;
 }
 
 }  // namespace detail
@@ -89,9 +123,7 @@ bool ResolveReference(const UTF16String& base, const UTF16String& reference, UTF
 
 bool ResolveReference(const URI& base, const UTF16String& reference, URI& result,
                       ResolutionMode mode) {
-    UTF16String target;
-    return base.IsValid() && ResolveReference(base.GetURIString(), reference, target, mode) &&
-           detail::SwapInIfValid(target, result);
+    return detail::URIBuilder::ResolveObject(base, reference, result, mode);
 }
 
 }  // namespace kaurl

@@ -2,9 +2,13 @@
 // Resolving references: every example of RFC 3986, section 5.4, the walk
 // through section 5.2.4, the rules where the RFC's text needs reading, and
 // the media rule.
+#include <iterator>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "core/DotSegments.h"
+#include "core/Resolution.h"
 #include "kaurl/file.h"
 #include "kaurl/http.h"
 #include "kaurl/kamedia.h"
@@ -85,6 +89,8 @@ const Resolution kRules[] = {
     {u"http://a/b/./c", u"d", u"http://a/b/d"},
     {u"http://[::1]:8/a", u"b", u"http://[::1]:8/b"},
     {u"http://a/b", u"//[::1]/../x?#", u"http://[::1]/x?#"},
+    {u"S://U@H:8/a", u"b?#", u"S://U@H:8/b?#"},
+    {u"s:///a#f", u"?", u"s:///a?"},  // an empty authority stays
 };
 
 TEST(Resolution, EveryRfcExample) {
@@ -127,6 +133,34 @@ TEST(Resolution, BaseWithoutSchemeIsRefused) {
     }
 }
 
+std::vector<Resolution> AllRows() {
+    std::vector<Resolution> rows(std::begin(kRfcExamples), std::end(kRfcExamples));
+    rows.insert(rows.end(), std::begin(kRules), std::end(kRules));
+    return rows;
+}
+
+bool SameComponents(const kaurl::detail::ReferenceText& a, const kaurl::detail::ReferenceText& b) {
+    return a.hasScheme == b.hasScheme && a.hasAuthority == b.hasAuthority &&
+           a.hasQuery == b.hasQuery && a.hasFragment == b.hasFragment && a.scheme == b.scheme &&
+           a.authority == b.authority && a.path == b.path && a.query == b.query &&
+           a.fragment == b.fragment;
+}
+
+// The components a resolution hands on with its text are those a reading of
+// that text finds.
+TEST(Resolution, WrittenComponentsReadBack) {
+    for (const Resolution& row : AllRows()) {
+        kaurl::detail::ReferenceText base, reference, reread;
+        ASSERT_TRUE(kaurl::detail::ReadReference(row.base, base));
+        ASSERT_TRUE(kaurl::detail::ReadReference(row.reference, reference));
+        UTF16String text;
+        const auto written = kaurl::detail::Resolve(base, reference, ResolutionMode::Strict, text);
+        ASSERT_TRUE(kaurl::detail::ReadReference(text, reread));
+        EXPECT_TRUE(SameComponents(written, reread))
+            << testing::PrintToString(row.base + u" + " + row.reference);
+    }
+}
+
 // Section 5.2.4's walk-through, and the step that makes it linear.
 TEST(DotSegments, RemovedStepByStep) {
     const std::pair<UTF16String, UTF16String> rows[] = {
@@ -166,6 +200,25 @@ TEST(MediaResolution, ComposedAndPlainBasesAgree) {
         EXPECT_TRUE(kaurl::kamedia::ResolveReference(row.base, row.reference, result));
         EXPECT_EQ(result, row.expected)
             << testing::PrintToString(row.base + u" + " + row.reference);
+    }
+}
+
+// The object a resolution builds is the one its text constructs.
+TEST(ObjectResolution, SameAsConstructed) {
+    using Getter = UTF16String (kaurl::URI::*)() const;
+    const Getter getters[] = {
+        &kaurl::URI::GetURIString, &kaurl::URI::GetScheme, &kaurl::URI::GetAuthority,
+        &kaurl::URI::GetUserInfo,  &kaurl::URI::GetHost,   &kaurl::URI::GetPort,
+        &kaurl::URI::GetPath,      &kaurl::URI::GetQuery,  &kaurl::URI::GetFragment};
+    for (const Resolution& row : AllRows()) {
+        kaurl::URI resolved;
+        ASSERT_TRUE(kaurl::ResolveReference(kaurl::URI(row.base), row.reference, resolved));
+        const kaurl::URI constructed(row.expected);
+        EXPECT_EQ(resolved.IsValid(), constructed.IsValid());
+        for (const Getter get : getters) {
+            EXPECT_EQ((resolved.*get)(), (constructed.*get)())
+                << testing::PrintToString(row.expected);
+        }
     }
 }
 
