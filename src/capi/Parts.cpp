@@ -51,7 +51,8 @@ kaurl_status ReadPart(const kaurl_url* url, int part, UTF16String& value) {
         return KAURL_BAD_ARGUMENT;
     }
     if (part < kGenericPartCount) {
-        value = (url->object.get()->*kGenericGetters[part])();
+        const Getter getter = kGenericGetters[part];
+        value = (url->object.get()->*getter)();
         return KAURL_OK;
     }
     return SchemePart(*url, part, value);
