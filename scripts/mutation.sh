@@ -3,7 +3,8 @@
 # Mutation testing: plants one fault at a time in the library's sources (src/),
 # rebuilds, runs the tests and counts the faults they catch. Too slow for CI.
 #
-#   scripts/mutation.sh SEED COUNT    # COUNT mutants that compile, drawn with SEED
+#   scripts/mutation.sh SEED COUNT             # COUNT mutants that compile, drawn with SEED
+#   scripts/mutation.sh SEED COUNT FILE...     # the same, drawn from these files of src/ only
 #
 # The faults (scripts/lib/mutants.py): comparison flipped, boundary moved by
 # one, condition negated, statement removed, constant changed; only in files
@@ -17,12 +18,13 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KAURL_MUTATION_BUILD_DIR:-$root/build-mutation}
-if [[ $# -ne 2 || ! $1 =~ ^[0-9]+$ || ! $2 =~ ^[1-9][0-9]*$ ]]; then
-    echo "usage: scripts/mutation.sh SEED COUNT" >&2
+if [[ $# -lt 2 || ! $1 =~ ^[0-9]+$ || ! $2 =~ ^[1-9][0-9]*$ ]]; then
+    echo "usage: scripts/mutation.sh SEED COUNT [FILE...]" >&2
     exit 2
 fi
 seed=$1
 count=$2
+only=("${@:3}")
 not_run='^(packaging|docs)\.'
 # A mutant that loops while allocating stops at this much memory, one that
 # loops without allocating at the test timeout.
@@ -93,6 +95,9 @@ files |= {os.path.normpath(os.path.join(build, line.strip())) for line in deps.s
 print("\n".join(sorted(os.path.relpath(f, os.getcwd()) for f in files if f.startswith(src))))
 EOF
 )
+if ((${#only[@]} > 0)); then
+    mapfile -t files < <(printf '%s\n' "${files[@]}" | grep -Fx -f <(printf '%s\n' "${only[@]}"))
+fi
 mapfile -t mutants < <(cd "$root" && python3 scripts/lib/mutants.py list "$seed" "${files[@]}")
 
 killed=0 survived=0 uncompiled=0 tried=0
