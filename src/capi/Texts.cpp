@@ -4,28 +4,10 @@
 #include <algorithm>
 
 #include "ostracore/Utility.h"
+#include "schemes/StrictPercentDecoding.h"
 
 namespace kaurl::capi {
 namespace {
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-bool HasLoneSurrogate(const ostracore::UTF16String& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            ++i;
-        } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
-            return true;
-        }
-    }
-    return false;
-}
 
 template <typename Unit, typename Text>
 kaurl_status Write(const Text& text, Unit* buffer, std::size_t capacity, std::size_t* length) {
@@ -79,7 +61,7 @@ kaurl_status WriteUtf8(const ostracore::UTF16String& text, char* buffer, std::si
     if (!IsOutput(buffer, capacity, length)) {
         return KAURL_BAD_ARGUMENT;
     }
-    if (HasLoneSurrogate(text)) {
+    if (!detail::IsWellFormedUTF16(text)) {
         return KAURL_LONE_SURROGATE;
     }
     return Write(ostracore::utility::UTF16to8(text), buffer, capacity, length);

@@ -130,6 +130,9 @@ static void Arguments(void) {
     CHECK(kaurl_url_create(KAURL_CLASS_GENERIC, KAURL_READ_CREATE, NULL, 1, &url) ==
               KAURL_BAD_ARGUMENT,
           "null text, length 1");
+    CHECK(kaurl_url_create_utf8(KAURL_CLASS_GENERIC, KAURL_READ_CREATE, NULL, 1, &url) ==
+              KAURL_BAD_ARGUMENT,
+          "null UTF-8 text, length 1");
     CHECK(kaurl_url_create(KAURL_CLASS_GENERIC, KAURL_READ_CONSTRUCTOR, NULL, 0, &url) == KAURL_OK,
           "null text, length 0");
     CHECK(kaurl_url_get(url, KAURL_PART_URI_STRING, NULL, 0, &length) == KAURL_OK && length == 0,
@@ -431,7 +434,10 @@ static void SelfTest(void) {
           "buffer");
     CHECK(kaurl_self_test(NULL, &failed, NULL, 0, &traceLength, NULL, 0, &reportLength) ==
               KAURL_BAD_ARGUMENT,
-          "null count");
+          "null passed count");
+    CHECK(kaurl_self_test(&passed, NULL, NULL, 0, &traceLength, NULL, 0, &reportLength) ==
+              KAURL_BAD_ARGUMENT,
+          "null failed count");
 }
 
 int main(void) {
